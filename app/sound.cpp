@@ -1,0 +1,184 @@
+// sound.cpp: PlayWave and friends over one SDL2 audio device fed through SDL's audio queue.
+#include "sound.h"
+
+#include "wavimage.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#define SDL_MAIN_HANDLED
+#include <SDL.h>
+
+#include <cstring>
+#include <optional>
+#include <vector>
+
+namespace quintrel {
+
+namespace {
+
+// Every sound is converted to this one format, so the device never has to be reopened for a new sound.
+constexpr int DeviceRateHz = 44100;
+constexpr SDL_AudioFormat DeviceSampleFormat = AUDIO_S16SYS;
+constexpr Uint8 DeviceChannels = 2;
+// About 23 ms at 44.1 kHz: how long the previous sound can still be heard after a cut-off.
+constexpr Uint16 DeviceBufferFrames = 1024;
+
+// A sound file larger than this (about three minutes of CD audio) is not the game's and is not read, so a
+// stray huge file cannot stall the window that asked for it.
+constexpr qint64 MaxFileBytes = 32 * 1024 * 1024;
+// Upsampling can multiply an image's size many times; past this the sound is refused rather than converted.
+constexpr std::uint64_t MaxConvertedBytes = 128 * 1024 * 1024;
+
+enum class DeviceState {
+    NotOpened,
+    Open,
+    Unavailable, // no audio subsystem or device on this machine: stay silent, don't ask again
+    ShutDown,
+};
+
+struct Player
+{
+    DeviceState state = DeviceState::NotOpened;
+    SDL_AudioDeviceID device = 0;
+    SDL_AudioSpec spec{};
+};
+
+Player &player()
+{
+    static Player instance;
+    return instance;
+}
+
+bool ensureDeviceOpen()
+{
+    Player &p = player();
+    if (p.state != DeviceState::NotOpened)
+        return p.state == DeviceState::Open;
+
+    // The first attempt decides for the whole run, whatever its outcome.
+    p.state = DeviceState::Unavailable;
+
+    // SDL would otherwise take over SIGINT and SIGTERM from the program.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Quintrel");
+    SDL_SetMainReady();
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+        return false;
+
+    SDL_AudioSpec wanted{};
+    wanted.freq = DeviceRateHz;
+    wanted.format = DeviceSampleFormat;
+    wanted.channels = DeviceChannels;
+    wanted.samples = DeviceBufferFrames;
+    wanted.callback = nullptr; // fed with SDL_QueueAudio
+
+    // No allowed changes: SDL converts to whatever the hardware takes, and the queue keeps our format.
+    p.device = SDL_OpenAudioDevice(nullptr, 0, &wanted, &p.spec, 0);
+    if (p.device == 0) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return false;
+    }
+    SDL_PauseAudioDevice(p.device, 0);
+    p.state = DeviceState::Open;
+    return true;
+}
+
+// The image's samples in the device's format, or nothing when the image cannot be played.
+std::optional<std::vector<Uint8>> convertForDevice(const QByteArray &image)
+{
+    const std::optional<WavImage> wav = parseWavImage(image);
+    if (!wav || wav->samples.isEmpty())
+        return std::nullopt;
+
+    const SDL_AudioSpec &spec = player().spec;
+    const SDL_AudioFormat sourceFormat =
+        wav->format.sampleFormat == WavSampleFormat::Unsigned8 ? AUDIO_U8 : AUDIO_S16LSB;
+    SDL_AudioCVT cvt;
+    const int needed = SDL_BuildAudioCVT(&cvt, sourceFormat, Uint8(wav->format.channels), wav->format.sampleRateHz,
+                                         spec.format, spec.channels, spec.freq);
+    if (needed < 0)
+        return std::nullopt;
+
+    const auto sourceBytes = std::uint64_t(wav->samples.size());
+    const std::uint64_t workBytes = needed ? sourceBytes * std::uint64_t(cvt.len_mult) : sourceBytes;
+    if (workBytes > MaxConvertedBytes)
+        return std::nullopt;
+
+    std::vector<Uint8> buffer(workBytes);
+    std::memcpy(buffer.data(), wav->samples.data(), sourceBytes);
+    if (!needed)
+        return buffer;
+
+    cvt.buf = buffer.data();
+    cvt.len = int(sourceBytes);
+    if (SDL_ConvertAudio(&cvt) != 0)
+        return std::nullopt;
+    buffer.resize(std::size_t(cvt.len_cvt));
+    return buffer;
+}
+
+// Replaces whatever is queued with the new sound in one step, so the device never plays a mix of the two.
+void replaceQueuedSound(const std::vector<Uint8> *samples)
+{
+    const SDL_AudioDeviceID device = player().device;
+    SDL_LockAudioDevice(device);
+    SDL_ClearQueuedAudio(device);
+    if (samples && !samples->empty())
+        SDL_QueueAudio(device, samples->data(), Uint32(samples->size()));
+    SDL_UnlockAudioDevice(device);
+}
+
+void playImage(const QByteArray &image)
+{
+    // Conversion happens before the device is locked, so the audio thread is never kept waiting on it.
+    const std::optional<std::vector<Uint8>> samples = convertForDevice(image);
+    replaceQueuedSound(samples ? &*samples : nullptr);
+}
+
+QByteArray readSoundFile(const QString &path)
+{
+    // Only regular files: reading a pipe or a device named like a sound could block the caller for ever.
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() > MaxFileBytes)
+        return {};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.read(MaxFileBytes);
+}
+
+} // namespace
+
+void PlayWave(const QByteArray &image)
+{
+    if (image.isEmpty() || !ensureDeviceOpen())
+        return;
+    playImage(image);
+}
+
+void PlayWaveFile(const QString &path)
+{
+    if (!ensureDeviceOpen())
+        return;
+    playImage(readSoundFile(path));
+}
+
+void StopSound()
+{
+    if (player().state == DeviceState::Open)
+        replaceQueuedSound(nullptr);
+}
+
+void ShutdownSound()
+{
+    Player &p = player();
+    if (p.state == DeviceState::Open) {
+        SDL_CloseAudioDevice(p.device);
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        p.device = 0;
+    }
+    p.state = DeviceState::ShutDown;
+}
+
+} // namespace quintrel

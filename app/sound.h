@@ -1,0 +1,27 @@
+// sound.h: the game's sound player: WAV images and files played in the background, one sound at a time.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace quintrel {
+
+// Plays a whole WAV file image held in memory, in the background, and returns at once.
+// A new sound cuts off the one still playing. Empty, malformed or unplayable images and a machine
+// without sound mean silence: never a hang, a crash or a message.
+// An empty image does nothing at all; any other image cuts off the sound still playing, even one that
+// then turns out to be unplayable.
+void PlayWave(const QByteArray &image);
+
+// Plays a WAV file from disk the same way (reads it at the call); missing or not a WAV: silence.
+// It always cuts off the sound still playing.
+void PlayWaveFile(const QString &path);
+
+// Cuts off whatever is playing (the board window closing).
+void StopSound();
+
+// Closes the audio device and SDL's audio subsystem; called once at program end. Safe to call twice.
+// Every call after it is silent.
+void ShutdownSound();
+
+} // namespace quintrel
