@@ -66,6 +66,7 @@ constexpr int TilePitch = 174;
 constexpr int TileSize = 172;
 constexpr int SpinHandleSize = 41;
 constexpr int SpinHandleOffset = 65;
+constexpr int TileSizeWithBorder = TileSize + 2;
 
 // The card that lies on a position at the start of every game, in orientation 1.
 constexpr int16_t StartCard(int position) { return static_cast<int16_t>(1000 + 10 * position); }

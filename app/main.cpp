@@ -1,0 +1,61 @@
+// Quintrel's entry: set up the board hidden, greet with the splash, then show the board.
+#include "app/platform.h"
+#include "app/services.h"
+#include "app/sound.h"
+#include "app/splashwindow.h"
+#include "windows/board/boardwindow.h"
+
+#include <QApplication>
+
+#include <exception>
+#include <memory>
+
+namespace {
+
+// An error that escapes an event handler is reported to the player, and the program ends.
+class QuintrelApplication : public QApplication {
+public:
+    using QApplication::QApplication;
+
+    bool notify(QObject *receiver, QEvent *event) override
+    {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const std::exception &error) {
+            quintrel::ReportUnhandledError(QString::fromLocal8Bit(error.what()));
+        } catch (...) {
+            quintrel::ReportUnhandledError(QStringLiteral("an unknown error"));
+        }
+    }
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QuintrelApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quintrel"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Quintrel"));
+    // The program ends when the board window closes, not when the splash does.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    int status = 0;
+    {
+        quintrel::frm_brd board;
+        if (!board.Form_Load()) {
+            quintrel::ShutdownSound();
+            return board.exitCode();
+        }
+        std::unique_ptr<quintrel::frm_splash> splash(board.takeSplash());
+        splash->exec();
+        splash.reset();
+
+        quintrel::WaitSeconds(0.15f);
+        if (!board.isClosing()) {
+            board.show();
+            status = QApplication::exec();
+        }
+    }
+    quintrel::ShutdownSound();
+    return status;
+}
