@@ -1,0 +1,298 @@
+// Reading, editing and atomically replacing a settings file without disturbing its other lines.
+#include "savegame/profile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace quintrel {
+
+namespace {
+
+// One line of the file as offsets into its bytes.
+struct Line {
+    qsizetype begin = 0; // first character
+    qsizetype end = 0;   // one past the last character, where the line end starts
+    qsizetype next = 0;  // first character of the following line
+};
+
+// Walks the lines of a byte string; "\r\n", "\n" and a lone "\r" each end a line.
+class LineReader {
+public:
+    explicit LineReader(QByteArrayView bytes) : m_bytes(bytes) {}
+
+    bool next(Line &line)
+    {
+        const qsizetype size = m_bytes.size();
+        if (m_position >= size)
+            return false;
+        const char *data = m_bytes.data();
+        qsizetype i = m_position;
+        while (i < size && data[i] != '\n' && data[i] != '\r')
+            ++i;
+        line.begin = m_position;
+        line.end = i;
+        if (i < size)
+            i += (data[i] == '\r' && i + 1 < size && data[i + 1] == '\n') ? 2 : 1;
+        line.next = i;
+        m_position = i;
+        return true;
+    }
+
+private:
+    QByteArrayView m_bytes;
+    qsizetype m_position = 0;
+};
+
+QByteArrayView trimmed(QByteArrayView text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && IsProfileBlank(text[begin]))
+        ++begin;
+    while (end > begin && IsProfileBlank(text[end - 1]))
+        --end;
+    return text.sliced(begin, end - begin);
+}
+
+bool hasSurroundingBlanks(QByteArrayView text)
+{
+    return !text.isEmpty() && (IsProfileBlank(text.front()) || IsProfileBlank(text.back()));
+}
+
+bool hasLineBreak(QByteArrayView text)
+{
+    return text.contains('\n') || text.contains('\r');
+}
+
+enum class LineKind { Other, Section, BrokenSection, Key };
+
+struct ParsedLine {
+    LineKind kind = LineKind::Other;
+    QByteArrayView name;     // section or key name, trimmed
+    QByteArrayView value;    // key value, trimmed
+    qsizetype equals = -1;   // offset of the key line's '=' in the file
+};
+
+ParsedLine parseLine(QByteArrayView bytes, const Line &line)
+{
+    ParsedLine parsed;
+    const QByteArrayView text = bytes.sliced(line.begin, line.end - line.begin);
+    qsizetype start = 0;
+    while (start < text.size() && IsProfileBlank(text[start]))
+        ++start;
+    if (start == text.size() || text[start] == ';')
+        return parsed;
+    if (text[start] == '[') {
+        const QByteArrayView rest = text.sliced(start + 1);
+        const qsizetype close = rest.indexOf(']');
+        if (close < 0) {
+            parsed.kind = LineKind::BrokenSection;
+        } else {
+            parsed.kind = LineKind::Section;
+            parsed.name = trimmed(rest.first(close));
+        }
+        return parsed;
+    }
+    const qsizetype equals = text.indexOf('=', start);
+    if (equals < 0)
+        return parsed;
+    parsed.kind = LineKind::Key;
+    parsed.name = trimmed(text.sliced(start, equals - start));
+    parsed.value = trimmed(text.sliced(equals + 1));
+    parsed.equals = line.begin + equals;
+    return parsed;
+}
+
+// Where a key stands in the file, or where it would go.
+struct KeyLocation {
+    bool sectionFound = false;
+    bool keyFound = false;
+    QByteArrayView value;        // the key's trimmed value
+    qsizetype valueBegin = -1;   // just after the key line's '='
+    qsizetype valueEnd = -1;     // end of the key line, before its line end
+    qsizetype insertAt = -1;     // start of the line after the section's last key line
+    bool insertNeedsLineEnd = false; // that last line ends the file without a line end
+};
+
+KeyLocation locateKey(QByteArrayView bytes, QByteArrayView section, QByteArrayView key)
+{
+    KeyLocation location;
+    LineReader reader(bytes);
+    Line line;
+    while (reader.next(line)) {
+        const ParsedLine parsed = parseLine(bytes, line);
+        switch (parsed.kind) {
+        case LineKind::Section:
+            if (location.sectionFound)
+                return location; // only the first matching section counts
+            if (ProfileNamesEqual(parsed.name, section)) {
+                location.sectionFound = true;
+                location.insertAt = line.next;
+                location.insertNeedsLineEnd = line.next == line.end;
+            }
+            break;
+        case LineKind::BrokenSection:
+            if (location.sectionFound)
+                return location;
+            break;
+        case LineKind::Key:
+            if (!location.sectionFound)
+                break;
+            if (ProfileNamesEqual(parsed.name, key)) {
+                location.keyFound = true;
+                location.value = parsed.value;
+                location.valueBegin = parsed.equals + 1;
+                location.valueEnd = line.end;
+                return location;
+            }
+            location.insertAt = line.next;
+            location.insertNeedsLineEnd = line.next == line.end;
+            break;
+        case LineKind::Other:
+            break;
+        }
+    }
+    return location;
+}
+
+constexpr char asciiLower(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+QString describe(const QString &path, const QString &reason)
+{
+    return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), reason);
+}
+
+} // namespace
+
+bool ProfileNamesEqual(QByteArrayView a, QByteArrayView b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        if (asciiLower(a[i]) != asciiLower(b[i]))
+            return false;
+    }
+    return true;
+}
+
+QByteArray Profile::value(QByteArrayView section, QByteArrayView key, QByteArrayView defaultValue,
+                          int bufferSize) const
+{
+    if (bufferSize < 2)
+        return {};
+    const KeyLocation location = locateKey(m_bytes, section, key);
+    const QByteArrayView found = location.keyFound ? location.value : defaultValue;
+    return found.first(qMin(found.size(), qsizetype(bufferSize - 1))).toByteArray();
+}
+
+bool Profile::write(QByteArrayView section, QByteArrayView key, QByteArrayView value)
+{
+    if (section.isEmpty() || section.contains(']') || hasSurroundingBlanks(section) || hasLineBreak(section))
+        return false;
+    if (key.contains('=') || hasSurroundingBlanks(key) || hasLineBreak(key)
+        || (!key.isEmpty() && (key.front() == '[' || key.front() == ';')))
+        return false;
+    if (hasSurroundingBlanks(value) || hasLineBreak(value))
+        return false;
+
+    const QByteArray end = lineEnd();
+    const KeyLocation location = locateKey(m_bytes, section, key);
+    if (location.keyFound) {
+        m_bytes.replace(location.valueBegin, location.valueEnd - location.valueBegin, value);
+        return true;
+    }
+
+    QByteArray added;
+    if (location.sectionFound) {
+        if (location.insertNeedsLineEnd)
+            added += end;
+        added.append(key).append('=').append(value).append(end);
+        m_bytes.insert(location.insertAt, added);
+        return true;
+    }
+
+    if (!m_bytes.isEmpty() && !m_bytes.endsWith('\n') && !m_bytes.endsWith('\r'))
+        added += end;
+    added.append('[').append(section).append(']').append(end);
+    added.append(key).append('=').append(value).append(end);
+    m_bytes += added;
+    return true;
+}
+
+QByteArray Profile::lineEnd() const
+{
+    const qsizetype at = [this] {
+        for (qsizetype i = 0; i < m_bytes.size(); ++i) {
+            if (m_bytes[i] == '\n' || m_bytes[i] == '\r')
+                return i;
+        }
+        return qsizetype(-1);
+    }();
+    if (at < 0)
+        return QByteArrayLiteral("\r\n");
+    if (m_bytes[at] == '\n')
+        return QByteArrayLiteral("\n");
+    if (at + 1 < m_bytes.size() && m_bytes[at + 1] == '\n')
+        return QByteArrayLiteral("\r\n");
+    return QByteArrayLiteral("\r");
+}
+
+Profile::ReadResult Profile::readFile(const QString &path, QString *error)
+{
+    m_bytes.clear();
+    auto fail = [&](const QString &reason, ReadResult result = ReadResult::Failed) {
+        if (error)
+            *error = describe(path, reason);
+        return result;
+    };
+
+    // A pipe or a device under the file's name could block the reader or never end.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        return fail(QStringLiteral("not a regular file"));
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(file.errorString());
+    const QString tooLarge = QStringLiteral("larger than %1 MiB").arg(MaxFileBytes / (1024 * 1024));
+    if (file.size() > MaxFileBytes)
+        return fail(tooLarge, ReadResult::TooLarge);
+    // One byte more than allowed tells a file that grew since its size was taken.
+    QByteArray bytes = file.read(MaxFileBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        return fail(file.errorString());
+    if (bytes.size() > MaxFileBytes)
+        return fail(tooLarge, ReadResult::TooLarge);
+    m_bytes = std::move(bytes);
+    return ReadResult::Read;
+}
+
+bool Profile::commit(const QString &path, QString *error) const
+{
+    auto fail = [&](const QString &reason) {
+        if (error)
+            *error = describe(path, reason);
+        return false;
+    };
+
+    // QSaveFile never falls back to writing the old file in place unless asked to, so the rename
+    // is the only moment the file changes; it copies the old file's permissions to the new one.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(file.errorString());
+    if (file.write(m_bytes) != m_bytes.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return fail(reason);
+    }
+    if (!file.commit())
+        return fail(file.errorString());
+    return true;
+}
+
+} // namespace quintrel
