@@ -282,13 +282,20 @@ bool Profile::commit(const QString &path, QString *error) const
 
     // QSaveFile never falls back to writing the old file in place unless asked to, so the rename
     // is the only moment the file changes; it copies the old file's permissions to the new one.
+    // It is opened unbuffered because a buffered QSaveFile loses a short write (a full disk, a
+    // file-size limit) and then commits the truncated file as if all went well; unbuffered, every
+    // short write shows here, and the rest is written again until the system names its error.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return fail(file.errorString());
-    if (file.write(m_bytes) != m_bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return fail(reason);
+    for (qsizetype written = 0; written < m_bytes.size();) {
+        const qint64 count = file.write(m_bytes.constData() + written, m_bytes.size() - written);
+        if (count <= 0) {
+            const QString reason = file.errorString();
+            file.cancelWriting();
+            return fail(reason);
+        }
+        written += count;
     }
     if (!file.commit())
         return fail(file.errorString());
