@@ -42,6 +42,8 @@ int main(int argc, char *argv[])
     int status = 0;
     {
         quintrel::frm_brd board;
+        // Ends every event loop at once, also those of a pause in the middle of a deal.
+        QObject::connect(&board, &quintrel::frm_brd::closed, &app, [] { QCoreApplication::exit(0); });
         if (!board.Form_Load()) {
             quintrel::ShutdownSound();
             return board.exitCode();

@@ -56,7 +56,7 @@ private slots:
         QTest::addColumn<QSize>("size");
         QTest::newRow("framed") << int(Qt::Window) << QSize(522, 541);
         QTest::newRow("frameless") << int(Qt::Window | Qt::FramelessWindowHint) << QSize(528, 566);
-        QTest::newRow("tool") << int(Qt::Tool) << QSize(522, 547);
+        QTest::newRow("tool") << int(Qt::Tool) << QSize(522, 545);
     }
     void sizedWindowIsFixedAndCentred()
     {

@@ -200,7 +200,7 @@ void frm_brd::closeEvent(QCloseEvent *event)
     StopSound();
     AbortWaits();
     event->accept();
-    QCoreApplication::exit(0);
+    emit closed();
 }
 
 // A deal, a swap and a saved-game rebuild pause between their steps while events keep coming.
@@ -247,6 +247,12 @@ void frm_brd::showCardPicture(int position, int16_t card, int16_t orientation)
     }
 }
 
+void frm_brd::playSound(const QByteArray &image)
+{
+    PlayWave(image);
+    emit soundPlayed(image);
+}
+
 void frm_brd::NewGame()
 {
     runSequence([this] { dealSteps(); });
@@ -267,7 +273,7 @@ void frm_brd::dealSteps()
         showCardPicture(p, StartCard(p), 1);
         if (m_closing)
             return;
-        PlayWave(snipSound);
+        playSound(snipSound);
         if (p < PositionCount) {
             WaitSeconds(StepPause);
             if (superseded())
@@ -311,7 +317,7 @@ void frm_brd::swapSteps(int16_t selected, int16_t clicked)
     p->setBorderStyle(0);
     s->setPicture(p->picture());
     p->setPicture(m_buffer);
-    PlayWave(snipSound);
+    playSound(snipSound);
     SwapCells(Board, clicked, selected);
     tileSelected = 0;
     selectedTile = 0;
@@ -341,7 +347,7 @@ void frm_brd::RotateTile(int16_t position)
     Cell &cell = Board[position];
     cell.orientation = NextOrientation(cell.orientation);
     showCardPicture(position, cell.card, cell.orientation);
-    PlayWave(clickSound);
+    playSound(clickSound);
 }
 
 void frm_brd::GameWin()
@@ -363,12 +369,12 @@ void frm_brd::mnu_save_Click()
         return;
     const SaveOutcome outcome = SaveBoard(ProgramFolder(), Board);
     switch (outcome.status) {
-    case SaveOutcome::Saved:
+    case SaveOutcome::Status::Saved:
         ShowMessage(QStringLiteral("Your game has been saved"), QStringLiteral("Quintrel"), MessageIcon::Information);
         break;
-    case SaveOutcome::NotAttempted:
+    case SaveOutcome::Status::NotAttempted:
         break;
-    case SaveOutcome::Failed:
+    case SaveOutcome::Status::Failed:
         ShowMessage(QStringLiteral("Your game could not be saved: %1.\n\nThe saved game you had before is unchanged.")
                         .arg(outcome.reason),
                     QStringLiteral("Quintrel"), MessageIcon::Exclamation);
@@ -383,11 +389,11 @@ void frm_brd::mnu_load_Click()
     // Read into a copy, so that a damaged file changes nothing at all.
     BoardCells candidate = Board;
     const LoadOutcome outcome = ReadSavedGame(ProgramFolder(), candidate);
-    if (outcome.status == LoadOutcome::NoSavedGame) {
+    if (outcome.status == LoadOutcome::Status::NoSavedGame) {
         ShowMessage(QStringLiteral("There are no saved games"), QStringLiteral("Quintrel"), MessageIcon::Exclamation);
         return;
     }
-    if (outcome.status != LoadOutcome::Loaded)
+    if (outcome.status != LoadOutcome::Status::Loaded)
         return;
 
     // Every picture is read before the board is touched: a saved game whose values name no card
@@ -443,7 +449,7 @@ void frm_brd::rebuildSteps(std::array<QPixmap, PositionCount> pictures)
 
     for (int p = 1; p <= PositionCount; ++p) {
         tile(p)->setPicture(pictures[p - 1]);
-        PlayWave(snipSound);
+        playSound(snipSound);
         WaitSeconds(StepPause);
         if (superseded())
             return;

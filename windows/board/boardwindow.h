@@ -56,6 +56,12 @@ public:
     bool isBusy() const { return m_busy; }
     bool isClosing() const { return m_closing; }
 
+signals:
+    // A move's or a step's sound has been handed to the player.
+    void soundPlayed(const QByteArray &image);
+    // The board window has closed: the program ends.
+    void closed();
+
 protected:
     bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -69,6 +75,8 @@ private:
     // Loads the picture of (card, orientation) into tile p; a picture that cannot be loaded is
     // named to the player and leaves the tile empty.
     void showCardPicture(int position, int16_t card, int16_t orientation);
+
+    void playSound(const QByteArray &image);
 
     using Sequence = std::function<void()>;
     void runSequence(Sequence sequence);

@@ -1,6 +1,8 @@
 // Card tiles and spin handles of the board window.
 #include "windows/board/tiles.h"
 
+#include "game/board.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
