@@ -35,7 +35,6 @@ int main(int argc, char *argv[])
 {
     QuintrelApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quintrel"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quintrel"));
     // The program ends when the board window closes, not when the splash does.
     QApplication::setQuitOnLastWindowClosed(false);
 
@@ -55,6 +54,7 @@ int main(int argc, char *argv[])
         quintrel::WaitSeconds(0.15f);
         if (!board.isClosing()) {
             board.show();
+            board.activateWindow();
             status = QApplication::exec();
         }
     }

@@ -16,12 +16,14 @@
 #include <QIcon>
 #include <QImageReader>
 #include <QMenuBar>
+#include <QTimer>
 
 namespace quintrel {
 
 namespace {
 
 constexpr float StepPause = 0.15f; // seconds between the steps of a deal, a swap and a rebuild
+constexpr int FirstDealFallbackMs = 300;
 
 const char LargeFontsMessage[] =
     "Your video display is set to LARGE FONTS. This application requires a setting of Small Fonts. "
@@ -179,6 +181,18 @@ bool frm_brd::event(QEvent *event)
         return handled;
     }
     return QMainWindow::event(event);
+}
+
+void frm_brd::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    // A desktop without a window manager never activates the window: the first deal then starts
+    // shortly after the first showing all the same.
+    if (firstActivation == True16 && !m_firstDealStarted)
+        QTimer::singleShot(FirstDealFallbackMs, this, [this] {
+            if (isVisible())
+                Form_Activate();
+        });
 }
 
 void frm_brd::Form_Activate()
