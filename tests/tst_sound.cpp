@@ -2,12 +2,16 @@
 #include "app/sound.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #define SDL_MAIN_HANDLED
 #include <SDL.h>
@@ -131,6 +135,7 @@ private slots:
     void whatCutsOffAPlayingSound();
     void failingDeviceMeansSilence_data();
     void failingDeviceMeansSilence();
+    void playWaveCost();
     void shutdownClosesTheOutputForGood();
 
 private:
@@ -357,6 +362,16 @@ void TstSound::failingDeviceMeansSilence()
     QCOMPARE(child.exitCode(), 0);
     QCOMPARE(child.readAllStandardOutput(), QByteArray());
     QCOMPARE(child.readAllStandardError(), QByteArray());
+}
+
+// What a click costs the window that plays its sound: parsing and converting a short 8-bit mono sound.
+void TstSound::playWaveCost()
+{
+    const QByteArray click = wavImage(8, 1, 22050, sweep8(22050 / 4, 1));
+    QBENCHMARK {
+        PlayWave(click);
+    }
+    StopSound();
 }
 
 // Runs last: once shut down, the player stays silent and never reopens the device.

@@ -1,6 +1,8 @@
 // tst_wavimage.cpp: the WAV image parser against well-formed, cut-short and hostile images.
 #include "app/wavimage.h"
 
+#include <QDirIterator>
+#include <QFile>
 #include <QRandomGenerator>
 #include <QTest>
 
@@ -74,6 +76,8 @@ private slots:
     void parse();
     void everyTruncationYieldsWholeFramesOfTheSamples();
     void damagedImagesStayInsideTheImage();
+    void gameSoundsSurviveTheFileReader_data();
+    void gameSoundsSurviveTheFileReader();
 };
 
 void TstWavImage::parse_data()
@@ -228,6 +232,46 @@ void TstWavImage::damagedImagesStayInsideTheImage()
     // Most single-byte damage lands in the samples, so many damaged images still parse; if none did, the test
     // would check nothing.
     QVERIFY(validCount > 1000);
+}
+
+void TstWavImage::gameSoundsSurviveTheFileReader_data()
+{
+    QTest::addColumn<QString>("path");
+    QDirIterator files(QStringLiteral(QUINTREL_DATA_DIR), {QStringLiteral("*.wav"), QStringLiteral("*.WAV")},
+                       QDir::Files, QDirIterator::Subdirectories);
+    bool any = false;
+    while (files.hasNext()) {
+        const QString path = files.next();
+        QTest::newRow(qPrintable(QDir(QStringLiteral(QUINTREL_DATA_DIR)).relativeFilePath(path))) << path;
+        any = true;
+    }
+    if (!any)
+        QTest::newRow("no sounds in the data folder") << QString();
+}
+
+// The move sounds reach the player through the file reader, which trims blanks from both ends; the shipped
+// sounds must still play after that.
+void TstWavImage::gameSoundsSurviveTheFileReader()
+{
+    QFETCH(QString, path);
+    if (path.isEmpty())
+        QSKIP("The data folder holds no sounds yet");
+
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray contents = file.readAll();
+    qsizetype begin = 0;
+    qsizetype end = contents.size();
+    while (begin < end && contents[begin] == ' ')
+        ++begin;
+    while (end > begin && contents[end - 1] == ' ')
+        --end;
+
+    for (const QByteArray &image : {contents, contents.sliced(begin, end - begin)}) {
+        const std::optional<WavImage> wav = parseWavImage(image);
+        QVERIFY(wav.has_value());
+        QVERIFY(wav->frameCount() > 0);
+    }
 }
 
 QTEST_GUILESS_MAIN(TstWavImage)
