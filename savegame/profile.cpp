@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cstring>
+
 namespace quintrel {
 
 namespace {
@@ -17,7 +19,9 @@ struct Line {
     qsizetype next = 0;  // first character of the following line
 };
 
-// Walks the lines of a byte string; "\r\n", "\n" and a lone "\r" each end a line.
+// Walks the lines of a byte string; "\r\n", "\n" and a lone "\r" each end a line. The next '\n'
+// and the next '\r' are found with memchr and remembered until passed, so that a megabyte line is
+// one fast search and a file of nothing but one kind of line end is still read in linear time.
 class LineReader {
 public:
     explicit LineReader(QByteArrayView bytes) : m_bytes(bytes) {}
@@ -28,9 +32,7 @@ public:
         if (m_position >= size)
             return false;
         const char *data = m_bytes.data();
-        qsizetype i = m_position;
-        while (i < size && data[i] != '\n' && data[i] != '\r')
-            ++i;
+        qsizetype i = qMin(nextOf('\n', m_nextLineFeed), nextOf('\r', m_nextCarriageReturn));
         line.begin = m_position;
         line.end = i;
         if (i < size)
@@ -41,8 +43,21 @@ public:
     }
 
 private:
+    // The first c at or after the current position, or the size when there is none.
+    qsizetype nextOf(char c, qsizetype &known)
+    {
+        if (known < m_position) {
+            const char *data = m_bytes.data();
+            const void *found = std::memchr(data + m_position, c, size_t(m_bytes.size() - m_position));
+            known = found ? static_cast<const char *>(found) - data : m_bytes.size();
+        }
+        return known;
+    }
+
     QByteArrayView m_bytes;
     qsizetype m_position = 0;
+    qsizetype m_nextLineFeed = -1;
+    qsizetype m_nextCarriageReturn = -1;
 };
 
 QByteArrayView trimmed(QByteArrayView text)
