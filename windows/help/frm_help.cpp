@@ -51,7 +51,8 @@ QPushButton *makeButton(QWidget *parent, int16_t index, const QString &caption, 
     return button;
 }
 
-// The link's small bold underlined face, shrunk until the address fits the label.
+// The link's small bold underlined face: 8.25 points, or the largest size below it, least
+// condensed first, at which the address fits the label.
 QFont linkFont(const QFont &base, const QString &text, const QSize &room)
 {
     QFont font = base;
@@ -62,10 +63,18 @@ QFont linkFont(const QFont &base, const QString &text, const QSize &room)
         const QFontMetrics metrics(candidate);
         return metrics.horizontalAdvance(text) <= room.width() && metrics.height() <= room.height();
     };
-    for (int pixels = QFontMetrics(font).height(); pixels >= 8 && !fits(font); --pixels)
-        font.setPixelSize(pixels);
-    for (int stretch = QFont::SemiCondensed; stretch >= QFont::ExtraCondensed && !fits(font); stretch -= 6)
-        font.setStretch(stretch);
+    if (fits(font))
+        return font;
+    constexpr int SmallestPixels = 7;
+    for (int pixels = QFontMetrics(font).ascent() + QFontMetrics(font).descent(); pixels >= SmallestPixels; --pixels) {
+        for (const int stretch : {QFont::Unstretched, QFont::SemiCondensed, QFont::Condensed}) {
+            QFont candidate = font;
+            candidate.setPixelSize(pixels);
+            candidate.setStretch(stretch);
+            if (fits(candidate) || (pixels == SmallestPixels && stretch == QFont::Condensed))
+                return candidate;
+        }
+    }
     return font;
 }
 
