@@ -3,12 +3,15 @@
 
 #include "wavimage.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QTimer>
 
 #define SDL_MAIN_HANDLED
 #include <SDL.h>
 
+#include <algorithm>
 #include <cstring>
 #include <optional>
 #include <vector>
@@ -30,9 +33,14 @@ constexpr qint64 MaxFileBytes = 32 * 1024 * 1024;
 // Upsampling can multiply an image's size many times; past this the sound is refused rather than converted.
 constexpr std::uint64_t MaxConvertedBytes = 128 * 1024 * 1024;
 
+// A device left running plays silence and wakes its thread every buffer; once the last sound has
+// been quiet this long the device is closed, and the next sound opens it again.
+constexpr int IdleCloseMs = 1000;
+
 enum class DeviceState {
     NotOpened,
     Open,
+    Resting, // opened before and closed while idle: the next sound opens it again
     Unavailable, // no audio subsystem or device on this machine: stay silent, don't ask again
     ShutDown,
 };
@@ -42,6 +50,7 @@ struct Player
     DeviceState state = DeviceState::NotOpened;
     SDL_AudioDeviceID device = 0;
     SDL_AudioSpec spec{};
+    QTimer *idleTimer = nullptr;
 };
 
 Player &player()
@@ -53,18 +62,21 @@ Player &player()
 bool ensureDeviceOpen()
 {
     Player &p = player();
-    if (p.state != DeviceState::NotOpened)
+    if (p.state != DeviceState::NotOpened && p.state != DeviceState::Resting)
         return p.state == DeviceState::Open;
 
+    const bool reopening = p.state == DeviceState::Resting;
     // The first attempt decides for the whole run, whatever its outcome.
     p.state = DeviceState::Unavailable;
 
-    // SDL would otherwise take over SIGINT and SIGTERM from the program.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Quintrel");
-    SDL_SetMainReady();
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
-        return false;
+    if (!reopening) {
+        // SDL would otherwise take over SIGINT and SIGTERM from the program.
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Quintrel");
+        SDL_SetMainReady();
+        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+            return false;
+    }
 
     SDL_AudioSpec wanted{};
     wanted.freq = DeviceRateHz;
@@ -129,11 +141,42 @@ void replaceQueuedSound(const std::vector<Uint8> *samples)
     SDL_UnlockAudioDevice(device);
 }
 
+void closeWhenQuiet()
+{
+    Player &p = player();
+    if (p.state != DeviceState::Open)
+        return;
+    if (SDL_GetQueuedAudioSize(p.device) > 0) {
+        p.idleTimer->start(IdleCloseMs);
+        return;
+    }
+    SDL_CloseAudioDevice(p.device);
+    p.device = 0;
+    p.state = DeviceState::Resting;
+}
+
+// Starts the countdown to closing the device once the queued sound has played.
+void scheduleIdleClose(std::size_t queuedBytes)
+{
+    Player &p = player();
+    if (!QCoreApplication::instance())
+        return;
+    if (!p.idleTimer) {
+        p.idleTimer = new QTimer(QCoreApplication::instance());
+        p.idleTimer->setSingleShot(true);
+        QObject::connect(p.idleTimer, &QTimer::timeout, p.idleTimer, &closeWhenQuiet);
+    }
+    const int frameBytes = SDL_AUDIO_BITSIZE(p.spec.format) / 8 * p.spec.channels;
+    const qint64 playMs = frameBytes > 0 && p.spec.freq > 0 ? qint64(queuedBytes) * 1000 / (qint64(frameBytes) * p.spec.freq) : 0;
+    p.idleTimer->start(int(std::min<qint64>(playMs, 10 * 60 * 1000)) + IdleCloseMs);
+}
+
 void playImage(const QByteArray &image)
 {
     // Conversion happens before the device is locked, so the audio thread is never kept waiting on it.
     const std::optional<std::vector<Uint8>> samples = convertForDevice(image);
     replaceQueuedSound(samples ? &*samples : nullptr);
+    scheduleIdleClose(samples ? samples->size() : 0);
 }
 
 QByteArray readSoundFile(const QString &path)
@@ -170,14 +213,22 @@ void StopSound()
         replaceQueuedSound(nullptr);
 }
 
+bool IsSoundDeviceOpen()
+{
+    return player().state == DeviceState::Open;
+}
+
 void ShutdownSound()
 {
     Player &p = player();
-    if (p.state == DeviceState::Open) {
+    if (p.state == DeviceState::Open)
         SDL_CloseAudioDevice(p.device);
+    if (p.state == DeviceState::Open || p.state == DeviceState::Resting) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         p.device = 0;
     }
+    if (p.idleTimer)
+        p.idleTimer->stop();
     p.state = DeviceState::ShutDown;
 }
 

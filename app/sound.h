@@ -23,5 +23,8 @@ void StopSound();
 // Closes the audio device and SDL's audio subsystem; called once at program end. Safe to call twice.
 // Every call after it is silent.
 void ShutdownSound();
+// Whether the audio device is open now: it closes itself a second after the last sound ends, so an
+// idle game uses no processor time for sound.
+bool IsSoundDeviceOpen();
 
 } // namespace quintrel

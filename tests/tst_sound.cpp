@@ -136,6 +136,7 @@ private slots:
     void failingDeviceMeansSilence_data();
     void failingDeviceMeansSilence();
     void playWaveCost();
+    void deviceRestsWhenQuiet();
     void shutdownClosesTheOutputForGood();
 
 private:
@@ -372,6 +373,21 @@ void TstSound::playWaveCost()
         PlayWave(click);
     }
     StopSound();
+}
+
+// An idle device is closed, so that an idle game costs no processor time; the next sound opens it again.
+void TstSound::deviceRestsWhenQuiet()
+{
+    const QByteArray first = sweep16(2205, 2);
+    PlayWave(wavImage(16, 2, 44100, first));
+    QVERIFY(IsSoundDeviceOpen());
+    QTRY_VERIFY_WITH_TIMEOUT(!IsSoundDeviceOpen(), 4000);
+
+    // The disk driver starts its file anew when the device opens.
+    const QByteArray second = sweep16(4410, 2);
+    PlayWave(wavImage(16, 2, 44100, second));
+    QVERIFY(IsSoundDeviceOpen());
+    QTRY_VERIFY_WITH_TIMEOUT(recordingSince(0).contains(toOutputFormat(AUDIO_S16LSB, 2, 44100, second)), 5000);
 }
 
 // Runs last: once shut down, the player stays silent and never reopens the device.
