@@ -1,0 +1,261 @@
+#!/usr/bin/env bash
+# e2e.sh CHECK EXECUTABLE [PREPARED]: one end-to-end check of the real program, run on a private X server with
+# a window manager, driven by xdotool and read back from the screen and the files it writes.
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=lib.sh
+source "$here/lib.sh"
+
+check=${1:?check name}
+exe=$(realpath "${2:?program}")
+[ -x "$exe" ] || { echo "no program at $exe" >&2; exit 1; }
+
+prepared=${3:-}
+
+e2e_init
+# The data folder made once per test run (prepare.sh); made here when the check runs on its own.
+if [ -z "$prepared" ] || [ ! -s "$prepared/signatures" ]; then
+    prepared="$E2E_WORK/prepared"
+    prepare_data "$exe" "$prepared"
+fi
+copy_program_folder "$prepared" "$exe"
+start_x
+
+# Starts the program, checks the splash, dismisses it and waits for the whole first deal.
+start_and_deal() {
+    start_program "$FOLDER"
+    wait_for 20 "the splash window" has_window_titled "$SPLASH_TITLE"
+    press_in "$(window_titled "$SPLASH_TITLE")" Return
+    wait_for 15 "the board window" has_board
+    locate_board
+    wait_for 15 "the first deal to show the start position" board_shows "$START_POSITION"
+}
+# One X request per poll, so that the moment the board appears is seen within milliseconds.
+fast_board_mapped() { xdotool search --onlyvisible --pid "$QPID" --name '^Quintrel$' >/dev/null 2>&1; }
+SPLASH_TITLE="Quintrel, by the Quintrel makers, 2026"
+
+# Exit through the program's own menu; the status must be 0.
+exit_through_menu() {
+    menu_command f x
+    wait_for_exit 10
+    [ "$STATUS" = 0 ] || die "the program ended with status $STATUS"
+}
+
+check_startup() {
+    local how=${1:-return} splash t0 t1 board
+    start_program "$FOLDER"
+    wait_for 20 "the splash window" has_window_titled "$SPLASH_TITLE"
+    splash=$(window_titled "$SPLASH_TITLE")
+    # Alone: no other window of the program is mapped while the splash shows.
+    local windows
+    windows=$(program_windows | wc -l)
+    [ "$windows" = 1 ] || die "the splash is not alone: $windows windows are mapped"
+    # Borderless: the window manager gives it no frame.
+    local extents
+    extents=$(xprop -id "$splash" _NET_FRAME_EXTENTS 2>/dev/null | sed 's/.*= //')
+    case "$extents" in "0, 0, 0, 0" | *"not found"*) ;; *) die "the splash has a frame: $extents" ;; esac
+    # Centred on the screen, to a pixel.
+    window_geometry "$splash"
+    local dx=$((2 * WX + WW - SCREEN_W)) dy=$((2 * WY + WH - SCREEN_H))
+    [ ${dx#-} -le 2 ] && [ ${dy#-} -le 2 ] ||
+        die "the splash is not centred: ${WW}x${WH} at $WX,$WY"
+    note "splash ${WW}x${WH} at $WX,$WY, alone and unframed"
+
+    if [ "$how" = click ]; then
+        # The OK button: 127 x 25 at (150, 230) of the splash.
+        xdotool mousemove $((WX + 150 + 63)) $((WY + 230 + 12))
+        t0=$(now_ms)
+        xdotool click 1
+    else
+        xdotool windowactivate "$splash" 2>/dev/null || true
+        wait_for 5 "the splash to have the keyboard" window_focused "$splash"
+        t0=$(now_ms)
+        xdotool key Return
+    fi
+    wait_for 10 "the board window" fast_board_mapped
+    t1=$(now_ms)
+    wait_for 10 "the board window" has_board
+    no_window_titled "$SPLASH_TITLE" || die "the splash is still shown beside the board"
+    # The board comes only after the pause that follows OK.
+    [ $((t1 - t0)) -ge 150 ] || die "the board came $((t1 - t0)) ms after OK, before the pause had passed"
+    note "board mapped $((t1 - t0)) ms after OK"
+    locate_board
+    window_geometry "$BOARD_ID"
+    dx=$((2 * WX + WW - SCREEN_W))
+    [ ${dx#-} -le 16 ] || die "the board is not centred across: ${WW}x${WH} at $WX,$WY"
+    wait_for 15 "the first deal to show the start position" board_shows "$START_POSITION"
+    note "the deal shows the nine pictures of the start position"
+    exit_through_menu
+}
+
+check_handle() {
+    start_and_deal
+    click_handle 5
+    wait_for 5 "tile 5 to show card 1050 turned once" board_shows \
+        "1010:1 1020:1 1030:1 1040:1 1050:2 1060:1 1070:1 1080:1 1090:1"
+    click_handle 5
+    click_handle 9
+    wait_for 5 "tiles 5 and 9 to show their turns" board_shows \
+        "1010:1 1020:1 1030:1 1040:1 1050:3 1060:1 1070:1 1080:1 1090:2"
+    # Passing over a handle without a click turns nothing.
+    point_at $(($(tile_x 1) + 85)) $(($(tile_y 1) + 85))
+    xdotool mousemove $(($(tile_x 1) + 150)) $(($(tile_y 1) + 150))
+    board_shows "1010:1 1020:1 1030:1 1040:1 1050:3 1060:1 1070:1 1080:1 1090:2" ||
+        die "hovering over handle 1 changed the board"
+    note "handles 5 and 9 turn their cards on screen; a hover alone turns nothing"
+    exit_through_menu
+}
+
+check_swap() {
+    start_and_deal
+    click_tile 1
+    click_tile 9
+    wait_for 5 "cards 1 and 9 to change places" board_shows \
+        "1090:1 1020:1 1030:1 1040:1 1050:1 1060:1 1070:1 1080:1 1010:1"
+    click_tile 4
+    click_tile 4
+    click_tile 2
+    click_tile 6
+    wait_for 5 "cards 2 and 6 to change places" board_shows \
+        "1090:1 1060:1 1030:1 1040:1 1050:1 1020:1 1070:1 1080:1 1010:1"
+    note "two clicks swap two cards on screen; a second click on the selected tile deselects"
+    exit_through_menu
+}
+
+check_save() {
+    start_and_deal
+    click_handle 3
+    click_tile 1
+    click_tile 2
+    wait_for 5 "the moves before the save" board_shows \
+        "1020:1 1010:1 1030:2 1040:1 1050:1 1060:1 1070:1 1080:1 1090:1"
+    menu_command f s
+    wait_for 10 "the message that the game has been saved" has_dialog
+    local box file
+    box=$(dialog_window)
+    file=$(find "$FOLDER" -maxdepth 1 -iname game.ini | head -n1)
+    [ -n "$file" ] || die "no saved-game file in the program folder"
+    [ "$(basename "$file")" = game.ini ] || die "the save made $(basename "$file"), not game.ini"
+    local expected
+    expected=$(printf '[Tile]\nDir 1=1020\nDir 2=1010\nDir 3=1030\nDir 4=1040\nDir 5=1050\nDir 6=1060\nDir 7=1070\nDir 8=1080\nDir 9=1090\n[Spin]\nTile 1=1\nTile 2=1\nTile 3=2\nTile 4=1\nTile 5=1\nTile 6=1\nTile 7=1\nTile 8=1\nTile 9=1')
+    [ "$(tr -d '\r' <"$file" | grep -v '^$')" = "$expected" ] || die "game.ini holds: $(cat "$file")"
+    # The box says so: its text is found on the screen by the text's own pixels.
+    window_geometry "$box"
+    note "message box ${WW}x${WH} with the title \"$(xdotool getwindowname "$box")\""
+    message_is_one_line "$box" || die "the message box (${WW}x${WH}) is not the one-line saved message"
+    press_in "$box" Return
+    wait_for 5 "the message box to close" no_dialog
+    note "Alt+F, S wrote game.ini and said \"Your game has been saved\""
+    exit_through_menu
+}
+
+# The box that says "Your game has been saved" holds one short line of text and its OK button;
+# the box of a failed save holds four lines. The words themselves are checked in the window tests.
+message_is_one_line() {
+    window_geometry "$1"
+    [ "$WH" -lt 120 ] && [ "$WW" -lt 400 ]
+}
+
+check_load() {
+    start_and_deal
+    local spec="1030:2 1090:4 1010:3 1050:1 1070:2 1020:4 1080:3 1040:1 1060:2"
+    write_saved_game "$FOLDER/GAME.INI" "$spec"
+    menu_command f l
+    wait_for 10 "the hand-edited saved game on screen" board_shows "$spec"
+    no_dialog || die "the load showed a message"
+    # The loaded game plays on: a swap acts on the loaded cards.
+    click_tile 1
+    click_tile 3
+    wait_for 5 "a swap on the loaded game" board_shows \
+        "1010:3 1090:4 1030:2 1050:1 1070:2 1020:4 1080:3 1040:1 1060:2"
+    note "a hand-edited GAME.INI loads, shows its pictures and plays on"
+    exit_through_menu
+}
+
+check_win() {
+    start_and_deal
+    # Solution 1 with the cards of positions 1 and 2 exchanged: one swap from solved.
+    write_saved_game "$FOLDER/game.ini" "1090:2 1050:3 1070:3 1080:4 1010:3 1040:2 1030:3 1060:4 1020:1"
+    menu_command f l
+    wait_for 10 "the loaded game" board_shows "1090:2 1050:3 1070:3 1080:4 1010:3 1040:2 1030:3 1060:4 1020:1"
+    no_dialog || die "a window appeared before the winning move"
+    click_tile 1
+    click_tile 2
+    wait_for 10 "the win window" has_dialog
+    local win
+    win=$(dialog_window)
+    window_geometry "$win"
+    note "win window ${WW}x${WH} at $WX,$WY"
+    press_in "$win" Return
+    wait_for 5 "the win window to close" no_dialog
+    board_shows "1050:3 1090:2 1070:3 1080:4 1010:3 1040:2 1030:3 1060:4 1020:1" ||
+        die "the board does not show the solution after the win"
+    # The board is locked now: a swap does nothing.
+    click_tile 1
+    click_tile 3
+    sleep 0.3 # a swap would have shown within its 0.15 s pause; nothing to wait on when nothing happens
+    board_shows "1050:3 1090:2 1070:3 1080:4 1010:3 1040:2 1030:3 1060:4 1020:1" ||
+        die "a won board still took a move"
+    note "the winning swap opened the win window, and the board is locked after it"
+    exit_through_menu
+}
+
+check_help() {
+    start_and_deal
+    local entry title
+    for entry in "h r Quintrel - Help" "h a Quintrel - Help" "h e Example - Quintrel"; do
+        read -r m e title <<<"$entry"
+        menu_command "$m" "$e"
+        wait_for 10 "the window \"$title\"" has_window_titled "$title"
+        # Modal: the board takes no command while it is open; Escape closes it.
+        press_in "$(window_titled "$title")" Escape
+        wait_for 5 "the window \"$title\" to close" no_window_titled "$title"
+        note "Alt+${m^^}, ${e^^} opened \"$title\""
+    done
+    # No deal after the help windows: the board still shows the game as it was.
+    board_shows "$START_POSITION" || die "the board changed after the help windows"
+    exit_through_menu
+}
+
+check_exit() {
+    start_and_deal
+    menu_command f x
+    wait_for_exit 10
+    [ "$STATUS" = 0 ] || die "Alt+F, X ended the program with status $STATUS"
+    no_crash_report || die "the program reported: $(cat "$E2E_WORK/program.err")"
+    note "Alt+F, X ended the program with status 0"
+}
+
+# Exit chosen while the first deal is still running: the program ends at once, nothing remains.
+check_exit_during_deal() {
+    start_program "$FOLDER"
+    wait_for 20 "the splash window" has_window_titled "$SPLASH_TITLE"
+    press_in "$(window_titled "$SPLASH_TITLE")" Return
+    wait_for 10 "the board window" has_board
+    locate_board
+    menu_command f x
+    wait_for_exit 10
+    [ "$STATUS" = 0 ] || die "exit during the deal ended with status $STATUS"
+    note "Alt+F, X during the deal ended the program with status 0"
+}
+
+check_largefonts() {
+    start_program "$FOLDER" QT_FONT_DPI=120
+    wait_for 20 "the large-fonts message" has_window_titled "QUINTREL"
+    local windows
+    windows=$(program_windows | wc -l)
+    [ "$windows" = 1 ] || die "$windows windows are mapped beside the large-fonts message"
+    press_in "$(window_titled QUINTREL)" Return
+    wait_for_exit 10
+    [ "$STATUS" = 0 ] || die "the program ended with status $STATUS after the large-fonts message"
+    note "QT_FONT_DPI=120 showed only the message \"QUINTREL\" and ended with status 0"
+}
+
+case "$check" in
+startup) check_startup return ;;
+startup_click) check_startup click ;;
+handle | swap | save | load | win | help | exit | exit_during_deal | largefonts) "check_$check" ;;
+*) echo "unknown check $check" >&2; exit 2 ;;
+esac
+no_crash_report || die "the program reported: $(cat "$E2E_WORK/program.err")"
+echo "PASS: $check"

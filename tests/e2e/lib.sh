@@ -1,0 +1,356 @@
+# lib.sh: the pieces every end-to-end check shares: a private X server with a window manager, a
+# copy of the program folder, waiting on conditions, and reading the screen back.
+# Sourced by e2e.sh and tools/bench/run.sh; uses bash, Xvfb, openbox, xdotool, xwininfo, xprop and
+# ImageMagick 6 (called by full path: a convert earlier on PATH may be something else).
+
+IM_CONVERT=/usr/bin/convert
+IM_COMPARE=/usr/bin/compare
+IM_IMPORT=/usr/bin/import
+SCREEN_W=1024
+SCREEN_H=768
+
+E2E_WORK=""
+E2E_PIDS=()
+
+die() {
+    echo "FAIL: $*" >&2
+    if [ -n "${E2E_WORK:-}" ] && [ -n "${DISPLAY:-}" ]; then
+        $IM_IMPORT -display "$DISPLAY" -window root "$E2E_WORK/failure.png" 2>/dev/null &&
+            echo "  (screen at the failure: $E2E_WORK/failure.png, kept)" >&2 && E2E_KEEP=1
+    fi
+    exit 1
+}
+note() { echo "  $*"; }
+
+now_ms() { date +%s%3N; }
+
+# Kills what this run started, newest first, by process id, and removes the work folder.
+e2e_cleanup() {
+    local i
+    for ((i = ${#E2E_PIDS[@]} - 1; i >= 0; i--)); do
+        kill "${E2E_PIDS[i]}" 2>/dev/null || true
+    done
+    for ((i = ${#E2E_PIDS[@]} - 1; i >= 0; i--)); do
+        local n=0
+        while kill -0 "${E2E_PIDS[i]}" 2>/dev/null && [ $n -lt 40 ]; do sleep 0.05; n=$((n + 1)); done
+        kill -9 "${E2E_PIDS[i]}" 2>/dev/null || true
+    done
+    if [ -n "${E2E_WORK:-}" ] && [ -z "${E2E_KEEP:-}" ]; then rm -rf "$E2E_WORK"; fi
+}
+
+e2e_init() {
+    E2E_WORK=$(mktemp -d "${TMPDIR:-/tmp}/quintrel-e2e.XXXXXX")
+    trap e2e_cleanup EXIT
+    trap 'exit 130' INT TERM
+}
+
+# wait_for SECONDS DESCRIPTION COMMAND...: runs the command until it succeeds, or fails the check.
+wait_for() {
+    local seconds=$1 what=$2
+    shift 2
+    local deadline=$(($(now_ms) + seconds * 1000))
+    while ! "$@"; do
+        [ "$(now_ms)" -lt "$deadline" ] || die "timed out after ${seconds}s waiting for: $what"
+        sleep 0.02
+    done
+}
+
+# Starts Xvfb on a free display (it picks the number itself) and openbox on it.
+start_x() {
+    local fd_file="$E2E_WORK/display"
+    : >"$fd_file"
+    Xvfb -displayfd 3 -screen 0 ${SCREEN_W}x${SCREEN_H}x24 -nolisten tcp -noreset 3>"$fd_file" \
+        >"$E2E_WORK/xvfb.log" 2>&1 &
+    E2E_PIDS+=($!)
+    local xvfb=$!
+    local deadline=$(($(now_ms) + 10000))
+    while ! grep -q '^[0-9]' "$fd_file" 2>/dev/null; do
+        kill -0 $xvfb 2>/dev/null || die "Xvfb did not start: $(cat "$E2E_WORK/xvfb.log")"
+        [ "$(now_ms)" -lt "$deadline" ] || die "Xvfb gave no display number"
+        sleep 0.02
+    done
+    export DISPLAY=":$(head -n1 "$fd_file" | tr -d '[:space:]')"
+    mkdir -p "$E2E_WORK/config"
+    XDG_CONFIG_HOME="$E2E_WORK/config" openbox --sm-disable >"$E2E_WORK/openbox.log" 2>&1 &
+    E2E_PIDS+=($!)
+    wait_for 10 "openbox to manage the screen" wm_running
+}
+
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+
+# A little-endian integer of 2 or 4 bytes on stdout.
+le16() { printf "$(printf '\\x%02x\\x%02x' $(($1 & 255)) $((($1 >> 8) & 255)))"; }
+le32() { printf "$(printf '\\x%02x\\x%02x\\x%02x\\x%02x' $(($1 & 255)) $((($1 >> 8) & 255)) $((($1 >> 16) & 255)) $((($1 >> 24) & 255)))"; }
+
+# A PCM WAV file: 16-bit mono at 22050 Hz, SAMPLES samples of a quiet square wave.
+make_wav() {
+    local samples=$1 out=$2 bytes=$(($1 * 2))
+    {
+        printf 'RIFF'; le32 $((36 + bytes)); printf 'WAVEfmt '
+        le32 16; le16 1; le16 1; le32 22050; le32 44100; le16 2; le16 16
+        printf 'data'; le32 $bytes
+        head -c $bytes /dev/zero | tr '\0' '\020'
+    } >"$out"
+}
+
+# The colour of a card in the generated pictures.
+card_colour() {
+    case $1 in
+    1010) echo '#c03030' ;; 1020) echo '#30a040' ;; 1030) echo '#3050c0' ;;
+    1040) echo '#c0a020' ;; 1050) echo '#a030b0' ;; 1060) echo '#20a0a0' ;;
+    1070) echo '#e07020' ;; 1080) echo '#708090' ;; 1090) echo '#60c060' ;;
+    esac
+}
+
+# The drawing of a card picture that only (card, orientation) has: the card's colour, a black
+# bar on the side the orientation names, and a white corner mark that turns with it.
+card_drawing() {
+    local card=$1 orientation=$2 bar mark
+    case $orientation in
+    1) bar='0,0 171,11'; mark='150,20 165,35' ;;
+    2) bar='160,0 171,171'; mark='136,150 151,165' ;;
+    3) bar='0,160 171,171'; mark='6,136 21,151' ;;
+    4) bar='0,0 11,171'; mark='20,6 35,21' ;;
+    esac
+    echo "xc:$(card_colour "$card") -fill black -draw \"rectangle $bar\" -fill white -draw \"rectangle $mark\" +dither -colors 8"
+}
+
+# make_program_folder DEST EXE: the program and the data the build laid out beside it. Data that
+# has not been made yet is stood in for by generated files, so the checks also run where the real
+# pictures and sounds are still missing; whatever the build provides is used as it is. No saved
+# game is copied.
+make_program_folder() {
+    local dest=$1 exe=$2 src card o args=()
+    src=$(dirname "$exe")
+    mkdir -p "$dest"
+    cp -a "$src/." "$dest/"
+    find "$dest" -maxdepth 1 -iname 'game.ini' -delete
+    for card in 1010 1020 1030 1040 1050 1060 1070 1080 1090; do
+        mkdir -p "$dest/$card"
+        for o in 1 2 3 4; do
+            [ -s "$dest/$card/$o.gif" ] && continue
+            eval "args+=( \\( $(card_drawing $card $o) -write \"\$dest/\$card/\$o.gif\" +delete \\) )"
+        done
+    done
+    mkdir -p "$dest/SOUND"
+    [ -s "$dest/SOUND/QUINTREL.ICO" ] ||
+        args+=(\( -size 32x32 xc:navy -fill gold -draw 'rectangle 8,8 23,23' -write "ico:$dest/SOUND/QUINTREL.ICO" +delete \))
+    [ -s "$dest/SOUND/example.gif" ] ||
+        args+=(\( -size 400x900 gradient:'#204080-#e0e0f0' +dither -colors 64 -write "$dest/SOUND/example.gif" +delete \))
+    # One ImageMagick run makes all missing pictures: starting it per picture costs seconds.
+    [ ${#args[@]} -eq 0 ] || $IM_CONVERT -size 172x172 "${args[@]}" xc: null: ||
+        die "could not make the stand-in pictures"
+    [ -s "$dest/SOUND/SNIP1.WAV" ] || make_wav 2205 "$dest/SOUND/SNIP1.WAV"
+    [ -s "$dest/SOUND/CLICK.WAV" ] || make_wav 661 "$dest/SOUND/CLICK.WAV"
+    [ -s "$dest/SOUND/APPLAUS.WAV" ] || make_wav 22050 "$dest/SOUND/APPLAUS.WAV"
+    [ -s "$dest/rules.txt" ] || printf 'The rules of Quintrel.\r\nSwap two cards, turn a card.\r\n' >"$dest/rules.txt"
+    [ -s "$dest/ombrel.txt" ] || printf 'About Quintrel.\r\n' >"$dest/ombrel.txt"
+    return 0
+}
+
+# make_signatures FOLDER OUT: the pixel signature of every card picture as the screen should show
+# it, one "card:orientation signature" a line. ImageMagick's signature covers the pixels only, so
+# a GIF and a screenshot's crop of the same pixels have the same one.
+make_signatures() {
+    local folder=$1 out=$2 card o args=() names=()
+    for card in 1010 1020 1030 1040 1050 1060 1070 1080 1090; do
+        for o in 1 2 3 4; do
+            args+=(\( "$folder/$card/$o.gif[0]" -format '%# ' -write info: +delete \))
+            names+=("$card:$o")
+        done
+    done
+    local sigs
+    sigs=($($IM_CONVERT "${args[@]}" xc: null:)) || die "could not read the card pictures"
+    [ ${#sigs[@]} = 36 ] || die "read ${#sigs[@]} of the 36 card pictures"
+    local i
+    for i in "${!names[@]}"; do echo "${names[i]} ${sigs[i]}"; done >"$out"
+}
+
+# prepare_data EXE OUT: the program folder template and the pictures' signatures, once per run.
+prepare_data() {
+    local exe=$1 out=$2
+    rm -rf "$out"
+    mkdir -p "$out"
+    make_program_folder "$out/program" "$exe"
+    make_signatures "$out/program" "$out/signatures"
+}
+
+# Sets FOLDER to a private copy of the prepared program folder, with the current executable.
+copy_program_folder() {
+    local template=$1 exe=$2
+    FOLDER="$E2E_WORK/program"
+    cp -a "$template/program" "$FOLDER"
+    cp "$exe" "$FOLDER/quintrel"
+    SIGNATURES="$template/signatures"
+}
+
+# Starts the program of a folder in the background; sets QPID.
+start_program() {
+    local folder=$1
+    shift
+    mkdir -p -m 700 "$E2E_WORK/runtime"
+    (cd "$E2E_WORK" && exec env XDG_RUNTIME_DIR="$E2E_WORK/runtime" SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}" "$@" "$folder/quintrel") \
+        >"$E2E_WORK/program.out" 2>"$E2E_WORK/program.err" &
+    QPID=$!
+    E2E_PIDS+=($QPID)
+}
+
+# Nothing on the program's error output that a crash, a sanitizer or an unhandled error leaves.
+no_crash_report() {
+    ! grep -qiE 'sanitizer|runtime error|terminate called|unexpected error|Aborted|Segmentation|^ *#[0-9]+ 0x' \
+        "$E2E_WORK/program.err" 2>/dev/null
+}
+
+program_running() { kill -0 "$QPID" 2>/dev/null; }
+
+# The program's mapped top-level windows, one id a line.
+program_windows() { xdotool search --onlyvisible --pid "$QPID" 2>/dev/null || true; }
+
+# The mapped window of the program whose title is exactly TITLE (first one); empty if none.
+window_titled() {
+    local id
+    for id in $(program_windows); do
+        [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "$1" ] && { echo "$id"; return 0; }
+    done
+    return 1
+}
+has_window_titled() { window_titled "$1" >/dev/null; }
+no_window_titled() { ! window_titled "$1" >/dev/null; }
+count_windows_titled() {
+    local id n=0
+    for id in $(program_windows); do
+        [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "$1" ] && n=$((n + 1))
+    done
+    echo $n
+}
+
+# Sets WX WY WW WH: a window's client area on the screen.
+window_geometry() {
+    local info
+    info=$(xwininfo -id "$1") || die "window $1 is gone"
+    WX=$(awk '/Absolute upper-left X/ {print $4}' <<<"$info")
+    WY=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")
+    WW=$(awk '/Width:/ {print $2}' <<<"$info")
+    WH=$(awk '/Height:/ {print $2}' <<<"$info")
+}
+
+# The board window: the program's mapped window titled "Quintrel" whose inside is 522 x 541.
+board_window() {
+    local id
+    for id in $(program_windows); do
+        [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "Quintrel" ] || continue
+        window_geometry "$id"
+        [ "$WW" = 522 ] && [ "$WH" = 541 ] && { echo "$id"; return 0; }
+    done
+    return 1
+}
+has_board() { board_window >/dev/null; }
+
+# A window of the program titled "Quintrel" other than the board (message box, win window).
+dialog_window() {
+    local id board
+    board=$(board_window) || board=none
+    for id in $(program_windows); do
+        [ "$id" = "$board" ] && continue
+        [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "Quintrel" ] && { echo "$id"; return 0; }
+    done
+    return 1
+}
+has_dialog() { dialog_window >/dev/null; }
+no_dialog() { ! dialog_window >/dev/null; }
+
+# Where the board's tiles lie on the screen: the client area starts below the menu bar, which
+# takes what the board's 541 pixels of inside height leave over the 522 of the board.
+BOARD_ID=""
+locate_board() {
+    BOARD_ID=$(board_window) || die "no board window"
+    window_geometry "$BOARD_ID"
+    BX=$WX
+    BY=$((WY + WH - 522))
+}
+tile_x() { echo $((BX + 174 * (($1 - 1) % 3))); }
+tile_y() { echo $((BY + 174 * (($1 - 1) / 3))); }
+
+# The signatures of the nine tiles of a fresh screenshot, in position order.
+tile_signatures() {
+    local args=() p
+    for p in 1 2 3 4 5 6 7 8 9; do
+        args+=(\( +clone -crop "172x172+$(tile_x $p)+$(tile_y $p)" +repage -format '%# ' -write info: +delete \))
+    done
+    $IM_IMPORT -window root png:- 2>/dev/null | $IM_CONVERT png:- "${args[@]}" null: 2>/dev/null
+}
+
+# board_shows SPEC: the screen's nine tiles show SPEC, nine card:orientation words, pixel for pixel.
+board_shows() {
+    local want=() item got
+    for item in $1; do
+        want+=("$(awk -v k="$item" '$1 == k {print $2}' "$SIGNATURES")")
+    done
+    got=$(tile_signatures) || return 1
+    [ "$got" = "${want[*]} " ] || [ "$got" = "${want[*]}" ]
+}
+
+START_POSITION="1010:1 1020:1 1030:1 1040:1 1050:1 1060:1 1070:1 1080:1 1090:1"
+
+# Points at a spot of the board in a few steps, as a hand moves, so that the window sees the
+# pointer arrive (one jump can skip the enter event under load).
+point_at() {
+    local x=$1 y=$2
+    xdotool mousemove $((x - 40)) $((y - 30))
+    xdotool mousemove $((x - 12)) $((y - 8))
+    xdotool mousemove "$x" "$y"
+}
+click_tile() {
+    point_at $(($(tile_x "$1") + 20)) $(($(tile_y "$1") + 20))
+    xdotool click 1
+}
+click_handle() {
+    point_at $(($(tile_x "$1") + 85)) $(($(tile_y "$1") + 85))
+    xdotool click 1
+}
+
+# Chooses a menu entry by its access keys: Alt+MENU, then waits for the menu to open, then ENTRY.
+menu_command() {
+    local menu=$1 entry=$2
+    press_in "$BOARD_ID" "alt+$menu"
+    wait_for 5 "the menu to open" popup_open
+    xdotool key "$entry"
+}
+# press_in WINDOW KEY: gives the window the keyboard, then types the key as a player would (XTEST;
+# Qt ignores synthetic events sent to a window).
+press_in() {
+    local id=$1 key=$2
+    xdotool windowactivate "$id" 2>/dev/null || xdotool windowfocus "$id" 2>/dev/null || true
+    wait_for 5 "window $id to have the keyboard" window_focused "$id"
+    xdotool key "$key"
+}
+window_focused() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
+board_focused() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$BOARD_ID" ]; }
+# A menu is an override-redirect window of the program's; it is mapped while open.
+popup_open() {
+    local id
+    for id in $(program_windows); do
+        xwininfo -id "$id" 2>/dev/null | grep -q 'Override Redirect State: yes' && return 0
+    done
+    return 1
+}
+
+# Writes a saved game: SPEC holds nine card:orientation words for positions 1 to 9.
+write_saved_game() {
+    local file=$1 spec=$2 p=1 item
+    {
+        printf '[Tile]\r\n'
+        for item in $spec; do printf 'Dir %d=%s\r\n' $p "${item%:*}"; p=$((p + 1)); done
+        printf '[Spin]\r\n'
+        p=1
+        for item in $spec; do printf 'Tile %d=%s\r\n' $p "${item#*:}"; p=$((p + 1)); done
+    } >"$file"
+}
+
+# Waits until the program has ended; sets STATUS.
+wait_for_exit() {
+    wait_for "$1" "the program to end" program_ended
+    wait "$QPID" 2>/dev/null
+    STATUS=$?
+}
+program_ended() { ! kill -0 "$QPID" 2>/dev/null || [ "$(awk '{print $3}' /proc/$QPID/stat 2>/dev/null)" = Z ]; }
