@@ -35,6 +35,7 @@ private slots:
     void views();
     void focusAndTabOrder();
     void reactivationKeepsView();
+    void shownWithoutActivation();
     void buttonsSwitchAndReread();
     void byteForByte_data();
     void byteForByte();
@@ -199,6 +200,25 @@ void HelpWindowTest::reactivationKeepsView()
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QCOMPARE(textBox(&window)->toPlainText(), QStringLiteral("about us"));
     QVERIFY(window.findChild<QWidget *>("img_logo")->isVisible());
+}
+
+// Stands in for a window manager that never activates the window.
+class ActivationEater : public QObject {
+protected:
+    bool eventFilter(QObject *, QEvent *event) override { return event->type() == QEvent::WindowActivate; }
+};
+
+void HelpWindowTest::shownWithoutActivation()
+{
+    writeDocument("ombrel.txt", "about us");
+    helpMode = 1;
+    frm_help window;
+    ActivationEater eater;
+    window.installEventFilter(&eater);
+    window.show();
+    QTRY_COMPARE(textBox(&window)->toPlainText(), QStringLiteral("about us"));
+    QVERIFY(window.findChild<QWidget *>("lbl_url")->isVisible());
+    QCOMPARE(window.focusWidget(), button(&window, 4));
 }
 
 void HelpWindowTest::buttonsSwitchAndReread()

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextCursor>
+#include <QTimer>
 #include <QUrl>
 
 namespace quintrel {
@@ -140,6 +141,13 @@ bool frm_help::event(QEvent *event)
     switch (event->type()) {
     case QEvent::Show:
         m_activatedSinceShown = false;
+        // Should the window manager not activate the window, it still shows its document.
+        QTimer::singleShot(0, this, [this] {
+            if (!m_activatedSinceShown && isVisible()) {
+                m_activatedSinceShown = true;
+                Form_Activate();
+            }
+        });
         break;
     case QEvent::WindowActivate:
         if (!m_activatedSinceShown) {

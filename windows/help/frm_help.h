@@ -18,7 +18,8 @@ public:
     explicit frm_help(QWidget *parent = nullptr);
 
     // Gives the OK button the focus and shows the view that helpMode asks for (0 rules, 1 about,
-    // anything else leaves the window as it is). Runs when the window becomes active after showing.
+    // anything else leaves the window as it is). Runs when the window becomes active after showing,
+    // or right after showing where the window manager does not activate it.
     void Form_Activate();
     // 0 Rules, 5 About, 4 OK; other indexes do nothing.
     void btn_help_Click(int16_t Index);
