@@ -251,10 +251,89 @@ check_largefonts() {
     note "QT_FONT_DPI=120 showed only the message \"QUINTREL\" and ended with status 0"
 }
 
+# Damaged data in the real program: each run takes a fresh copy of the program folder.
+check_damaged() {
+    local base="$FOLDER"
+    fresh_folder() { rm -rf "$base"; copy_program_folder "$prepared" "$exe"; }
+
+    # The icon is missing: a message before any window, then the program ends, unhurt.
+    rm -f "$FOLDER/SOUND/QUINTREL.ICO"
+    start_program "$FOLDER"
+    wait_for 20 "the message about the icon" has_window_titled Quintrel
+    [ "$(program_windows | wc -l)" = 1 ] || die "a window besides the icon message is shown"
+    press_in "$(window_titled Quintrel)" Return
+    wait_for_exit 10
+    [ "$STATUS" != 0 ] || die "a program that could not start ended with status 0"
+    no_crash_report || die "the program reported: $(cat "$E2E_WORK/program.err")"
+    note "missing icon: one message, then the program ended with status $STATUS"
+
+    # A card picture is garbage: the deal names it and goes on; the game plays on.
+    fresh_folder
+    head -c 3000 /dev/urandom >"$FOLDER/1050/1.gif"
+    start_program "$FOLDER"
+    wait_for 20 "the splash window" has_window_titled "$SPLASH_TITLE"
+    press_in "$(window_titled "$SPLASH_TITLE")" Return
+    wait_for 10 "the board window" has_board
+    locate_board
+    wait_for 10 "the message about card picture 1050/1.gif" has_dialog
+    press_in "$(dialog_window)" Return
+    wait_for 10 "the rest of the deal" board_shows_but_5 "1010:1 1020:1 1030:1 1040:1 - 1060:1 1070:1 1080:1 1090:1"
+    click_tile 1
+    click_tile 9
+    wait_for 5 "a swap after the damaged deal" board_shows_but_5 "1090:1 1020:1 1030:1 1040:1 - 1060:1 1070:1 1080:1 1010:1"
+    exit_through_menu
+    note "garbage card picture: a message during the deal, the other cards dealt, play goes on"
+
+    # Every sound is garbage or empty: silence, no message, and the game plays.
+    fresh_folder
+    head -c 500 /dev/urandom >"$FOLDER/SOUND/SNIP1.WAV"
+    : >"$FOLDER/SOUND/CLICK.WAV"
+    printf 'RIFF\377\377\377\377WAVEfmt ' >"$FOLDER/SOUND/APPLAUS.WAV"
+    start_and_deal
+    no_dialog || die "damaged sounds brought a message"
+    click_handle 2
+    wait_for 5 "a turn with a damaged click sound" board_shows \
+        "1010:1 1020:2 1030:1 1040:1 1050:1 1060:1 1070:1 1080:1 1090:1"
+    exit_through_menu
+    note "damaged sounds: silence, no message, the deal and a turn work"
+
+    # A damaged saved game: the load refuses it with a message and the game in progress stays.
+    fresh_folder
+    start_and_deal
+    click_handle 7
+    wait_for 5 "the turn before the load" board_shows \
+        "1010:1 1020:1 1030:1 1040:1 1050:1 1060:1 1070:2 1080:1 1090:1"
+    head -c 2000 /dev/urandom >"$FOLDER/GAME.INI"
+    menu_command f l
+    wait_for 10 "the message about the saved game" has_dialog
+    press_in "$(dialog_window)" Return
+    wait_for 5 "the message to close" no_dialog
+    board_shows "1010:1 1020:1 1030:1 1040:1 1050:1 1060:1 1070:2 1080:1 1090:1" ||
+        die "a damaged saved game changed the game in progress"
+    menu_command f s
+    wait_for 10 "the message that the game has been saved" has_dialog
+    press_in "$(dialog_window)" Return
+    # The save keeps the file's own line ends, whichever the garbage happened to suggest.
+    tr '\r' '\n' <"$(find "$FOLDER" -maxdepth 1 -iname game.ini | head -n1)" | grep -aq '^Tile 7=2$' ||
+        die "saving over a damaged saved game did not keep the game"
+    exit_through_menu
+    note "garbage GAME.INI: refused with a message, the game kept, and a save over it works"
+}
+
+# board_shows with one tile, written "-", left out of the comparison.
+board_shows_but_5() {
+    local spec=$1 got want=() item i=0
+    for item in $spec; do
+        if [ "$item" = - ]; then want+=(-); else want+=("$(awk -v k="$item" '$1 == k {print $2}' "$SIGNATURES")"); fi
+    done
+    got=($(tile_signatures)) || return 1
+    for i in 0 1 2 3 5 6 7 8; do [ "${got[i]:-}" = "${want[i]}" ] || return 1; done
+}
+
 case "$check" in
 startup) check_startup return ;;
 startup_click) check_startup click ;;
-handle | swap | save | load | win | help | exit | exit_during_deal | largefonts) "check_$check" ;;
+handle | swap | save | load | win | help | exit | exit_during_deal | largefonts | damaged) "check_$check" ;;
 *) echo "unknown check $check" >&2; exit 2 ;;
 esac
 no_crash_report || die "the program reported: $(cat "$E2E_WORK/program.err")"
