@@ -85,22 +85,25 @@ void drawTopEdge(QPainter &p, int code)
 
 } // namespace
 
+void paintCardFace(QPainter &p, const cardset::CardEdges &edges)
+{
+    drawGround(p);
+    const double s = CardSizePx;
+    for (int side = 0; side < 4; ++side) {
+        p.save();
+        p.translate(s / 2, s / 2);
+        p.rotate(90 * side);
+        p.translate(-s / 2, -s / 2);
+        drawCorner(p);
+        drawTopEdge(p, edges[side]);
+        p.restore();
+    }
+    drawMedallion(p);
+}
+
 QImage renderCardFace(const cardset::CardEdges &edges)
 {
-    return renderSupersampled(CardSizePx, CardSizePx, 4, [&](QPainter &p) {
-        drawGround(p);
-        const double s = CardSizePx;
-        for (int side = 0; side < 4; ++side) {
-            p.save();
-            p.translate(s / 2, s / 2);
-            p.rotate(90 * side);
-            p.translate(-s / 2, -s / 2);
-            drawCorner(p);
-            drawTopEdge(p, edges[side]);
-            p.restore();
-        }
-        drawMedallion(p);
-    });
+    return renderSupersampled(CardSizePx, CardSizePx, 4, [&](QPainter &p) { paintCardFace(p, edges); });
 }
 
 QImage cardPicture(const cardset::CardEdges &edges) { return quantize(renderCardFace(edges), 256); }

@@ -5,10 +5,15 @@
 
 #include <QImage>
 
+class QPainter;
+
 namespace quintrel::datagen {
 
 constexpr int CardSizePx = 172;
 constexpr int BoardPitchPx = 174;
+
+// Draws the card face in orientation 1 in a 172 x 172 frame.
+void paintCardFace(QPainter &p, const cardset::CardEdges &edges);
 
 // The card face in orientation 1, full colour.
 QImage renderCardFace(const cardset::CardEdges &edges);

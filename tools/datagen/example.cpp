@@ -1,0 +1,173 @@
+// The example picture of the help menu: how seams fit, how a card turns, how two cards swap. Its cards are
+// made up for the picture, so it shows nothing of the real solution.
+#include "generators.h"
+
+#include "cards.h"
+#include "imaging.h"
+#include "motifs.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cmath>
+
+namespace quintrel::datagen {
+
+namespace {
+
+constexpr int ExampleWidthPx = 330; // fits beside the viewer's scroll bar
+constexpr int ExampleHeightPx = 566;
+
+const QColor Paper(0xfb, 0xf8, 0xf0);
+const QColor Heading(0x1c, 0x2e, 0x5e);
+const QColor Body(0x22, 0x22, 0x22);
+
+cardset::CardEdges demo(const char *letters)
+{
+    cardset::CardEdges e{};
+    for (int i = 0; i < 4; ++i)
+        e[i] = cardset::edgeFromLetter(letters[i]);
+    return e;
+}
+
+QFont uiFont(double pixels, bool bold)
+{
+    QFont f(fontFamily(QLatin1String(bold ? "DejaVuSans-Bold.ttf" : "DejaVuSans.ttf")));
+    f.setPointSizeF(pixels * 0.75);
+    f.setBold(bold);
+    f.setHintingPreference(QFont::PreferNoHinting);
+    return f;
+}
+
+void heading(QPainter &p, int y, const QString &text)
+{
+    p.setFont(uiFont(15, true));
+    p.setPen(Heading);
+    p.drawText(QRectF(12, y, ExampleWidthPx - 24, 22), Qt::AlignLeft | Qt::AlignVCenter, text);
+    p.setPen(QPen(QColor(0xb0, 0x8a, 0x4e), 1));
+    p.drawLine(QPointF(12, y + 23.5), QPointF(ExampleWidthPx - 12, y + 23.5));
+}
+
+void words(QPainter &p, const QRectF &box, const QString &text, int flags = Qt::AlignLeft)
+{
+    p.setFont(uiFont(12, false));
+    p.setPen(Body);
+    p.drawText(box, flags | Qt::TextWordWrap, text);
+}
+
+// Two cards, one above the other, cut down to the 100 x 70 pixels on each side of their seam.
+void seam(QPainter &p, const QPointF &at, const cardset::CardEdges &upper, const cardset::CardEdges &lower)
+{
+    const QImage a = renderCardFace(upper), b = renderCardFace(lower);
+    p.drawImage(at, a, QRectF(36, 102, 100, 70));
+    p.drawImage(at + QPointF(0, 72), b, QRectF(36, 0, 100, 70));
+    p.setPen(QPen(QColor(0x80, 0x80, 0x80), 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(at - QPointF(0.5, 0.5), QSizeF(101, 143)));
+}
+
+void tick(QPainter &p, const QPointF &c, bool good)
+{
+    p.save();
+    p.translate(c);
+    p.setPen(Qt::NoPen);
+    p.setBrush(good ? QColor(0x2e, 0x8b, 0x3a) : QColor(0xc0, 0x26, 0x26));
+    p.drawEllipse(QPointF(0, 0), 11, 11);
+    p.setPen(QPen(Qt::white, 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    if (good)
+        p.drawPolyline(QPolygonF{QPointF(-5, 0), QPointF(-1.5, 4), QPointF(5.5, -4)});
+    else {
+        p.drawLine(QPointF(-4.5, -4.5), QPointF(4.5, 4.5));
+        p.drawLine(QPointF(-4.5, 4.5), QPointF(4.5, -4.5));
+    }
+    p.restore();
+}
+
+QImage smallCard(const cardset::CardEdges &edges, int quarterTurns, int size)
+{
+    return renderSupersampled(size, size, 4, [&](QPainter &p) {
+        p.scale(double(size) / CardSizePx, double(size) / CardSizePx);
+        p.translate(CardSizePx / 2.0, CardSizePx / 2.0);
+        p.rotate(90 * quarterTurns);
+        p.translate(-CardSizePx / 2.0, -CardSizePx / 2.0);
+        paintCardFace(p, edges);
+    });
+}
+
+void arrowRight(QPainter &p, const QPointF &from, const QPointF &to)
+{
+    p.setPen(QPen(Heading, 2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(from, to - QPointF(5, 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(Heading);
+    p.drawPolygon(QPolygonF{to, to + QPointF(-7, -5), to + QPointF(-7, 5)});
+}
+
+void paintExample(QPainter &p)
+{
+    p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+    p.fillRect(QRectF(0, 0, ExampleWidthPx, ExampleHeightPx), Paper);
+
+    p.setFont(uiFont(20, true));
+    p.setPen(Heading);
+    p.drawText(QRectF(0, 8, ExampleWidthPx, 30), Qt::AlignCenter, QStringLiteral("Quintrel by example"));
+
+    heading(p, 44, QStringLiteral("Seams"));
+    seam(p, QPointF(38, 78), demo("DCHs"), demo("hSdC"));
+    seam(p, QPointF(192, 78), demo("cSHd"), demo("HdCs"));
+    tick(p, QPointF(38 + 50, 236), true);
+    tick(p, QPointF(192 + 50, 236), false);
+    words(p, QRectF(14, 252, 150, 48), QStringLiteral("Upper and lower half of one suit: they fit."),
+          Qt::AlignHCenter);
+    words(p, QRectF(168, 252, 150, 48), QStringLiteral("Two upper halves: they do not fit."), Qt::AlignHCenter);
+
+    heading(p, 300, QStringLiteral("Turning a card"));
+    const cardset::CardEdges turning = demo("SdHc");
+    for (int k = 0; k < 4; ++k) {
+        const double x = 14 + k * 80;
+        p.drawImage(QPointF(x, 334), smallCard(turning, k, 64));
+        if (k < 3)
+            arrowRight(p, QPointF(x + 67, 366), QPointF(x + 78, 366));
+    }
+    words(p, QRectF(14, 402, ExampleWidthPx - 28, 48),
+          QStringLiteral("Click the round medallion in the middle of a card: the card turns a quarter turn "
+                         "clockwise."));
+
+    heading(p, 446, QStringLiteral("Swapping two cards"));
+    p.drawImage(QPointF(14, 480), smallCard(demo("hDsC"), 0, 48));
+    p.drawImage(QPointF(98, 480), smallCard(demo("CsDh"), 1, 48));
+    p.setPen(QPen(Heading, 2, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    QPainterPath swing;
+    swing.moveTo(40, 476);
+    swing.cubicTo(56, 462, 88, 462, 120, 476);
+    p.drawPath(swing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Heading);
+    p.drawPolygon(QPolygonF{QPointF(38, 479), QPointF(38, 470), QPointF(46, 473)});
+    p.drawPolygon(QPolygonF{QPointF(122, 479), QPointF(122, 470), QPointF(114, 473)});
+    words(p, QRectF(158, 478, ExampleWidthPx - 170, 56),
+          QStringLiteral("Click one card, then another: the two change places."));
+
+    p.setFont(uiFont(12, true));
+    p.setPen(Heading);
+    p.drawText(QRectF(10, 534, ExampleWidthPx - 20, 26), Qt::AlignCenter,
+               QStringLiteral("Make all twelve seams fit to win!"));
+}
+
+} // namespace
+
+bool Generator::example()
+{
+    QImage picture(ExampleWidthPx, ExampleHeightPx, QImage::Format_ARGB32_Premultiplied);
+    {
+        QPainter p(&picture);
+        paintExample(p);
+    }
+    if (!writeGif(quantize(picture, 256), out(QStringLiteral("data/SOUND/example.gif"))))
+        return fail(QStringLiteral("cannot write the example picture"));
+    return true;
+}
+
+} // namespace quintrel::datagen
