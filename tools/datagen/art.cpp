@@ -350,7 +350,7 @@ void drawLogo(QPainter &p)
     ground.setColorAt(0, QColor(0x2e, 0x5c, 0x68));
     ground.setColorAt(1, QColor(0x1c, 0x3c, 0x46));
     p.fillRect(all, ground);
-    drawCardFan(p, QPointF(68, 62), 24);
+    drawCardFan(p, QPointF(68, 54), 26);
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::white);
     p.drawPath(textPath(font("DejaVuSerif-Bold.ttf", 17, true), QStringLiteral("Quintrel"), QPointF(68, 79)));
@@ -367,8 +367,8 @@ void drawIcon(QPainter &p, double size)
     const bool tiny = size < 20;
     if (!tiny) {
         p.save();
-        p.translate(15, 25);
-        p.rotate(-20);
+        p.translate(17, 25);
+        p.rotate(-18);
         p.setPen(QPen(QColor(0x30, 0x30, 0x30), 1.6));
         p.setBrush(Qt::white);
         p.drawRoundedRect(QRectF(-13, -18, 26, 36), 4, 4);

@@ -1,0 +1,297 @@
+// The data files beside the program and the window pictures: present, well-formed, and of the right size.
+#include "../tools/cardset/solver.h"
+
+#include <QFile>
+#include <QImage>
+#include <QImageReader>
+#include <QSet>
+#include <QTest>
+#include <QtEndian>
+
+using namespace quintrel;
+
+namespace {
+
+QString dataPath(const QString &relative) { return QStringLiteral(QUINTREL_DATA_DIR "/") + relative; }
+
+QString cardPath(int card, int orientation)
+{
+    return dataPath(QStringLiteral("%1/%2.gif").arg(card).arg(orientation));
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+quint16 le16(const QByteArray &b, qsizetype at) { return qFromLittleEndian<quint16>(b.constData() + at); }
+quint32 le32(const QByteArray &b, qsizetype at) { return qFromLittleEndian<quint32>(b.constData() + at); }
+
+// Size of a GIF file's global colour table, from its header.
+int gifPaletteSize(const QByteArray &gif)
+{
+    if (gif.size() < 13 || !gif.startsWith("GIF8") || !(uchar(gif[10]) & 0x80))
+        return -1;
+    return 2 << (uchar(gif[10]) & 7);
+}
+
+int distinctColours(const QImage &image)
+{
+    QSet<QRgb> colours;
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < argb.height(); ++y)
+        for (int x = 0; x < argb.width(); ++x)
+            colours.insert(argb.pixel(x, y));
+    return int(colours.size());
+}
+
+// The suit whose colour fills a pixel: 0 spade (dark), 1 heart (red), 2 diamond (blue), 3 club (green).
+int suitOfColour(QRgb c)
+{
+    const int r = qRed(c), g = qGreen(c), b = qBlue(c);
+    if (std::max({r, g, b}) < 90)
+        return 0;
+    if (r > g + 60 && r > b + 60)
+        return 1;
+    if (b > r + 60 && b > g)
+        return 2;
+    if (g > r + 40 && g > b)
+        return 3;
+    return -1;
+}
+
+} // namespace
+
+class tst_Data : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cardPictures_data()
+    {
+        QTest::addColumn<int>("card");
+        QTest::addColumn<int>("orientation");
+        for (int card = 1010; card <= 1090; card += 10)
+            for (int o = 1; o <= 4; ++o)
+                QTest::addRow("%d/%d.gif", card, o) << card << o;
+    }
+
+    void cardPictures()
+    {
+        QFETCH(int, card);
+        QFETCH(int, orientation);
+        QImageReader reader(cardPath(card, orientation));
+        QCOMPARE(reader.format(), QByteArray("gif"));
+        const QImage picture = reader.read();
+        QVERIFY2(!picture.isNull(), qPrintable(reader.errorString()));
+        QCOMPARE(picture.size(), QSize(172, 172));
+        const int paletteSize = gifPaletteSize(readAll(cardPath(card, orientation)));
+        QVERIFY(paletteSize > 0 && paletteSize <= 256);
+        QVERIFY(distinctColours(picture) <= paletteSize);
+    }
+
+    // Orientation n + 1 is orientation n turned a quarter turn clockwise, pixel for pixel (4 leads back to 1).
+    void orientationsAreQuarterTurns_data() { cardPictures_data(); }
+
+    void orientationsAreQuarterTurns()
+    {
+        QFETCH(int, card);
+        QFETCH(int, orientation);
+        const QImage from(cardPath(card, orientation));
+        const QImage to(cardPath(card, orientation % 4 + 1));
+        QVERIFY(!from.isNull() && !to.isNull());
+        const int n = from.width();
+        for (int y = 0; y < n; ++y)
+            for (int x = 0; x < n; ++x)
+                if (to.pixel(n - 1 - y, x) != from.pixel(x, y))
+                    QFAIL(qPrintable(QStringLiteral("pixel (%1, %2) does not turn").arg(x).arg(y)));
+    }
+
+    // Each side of a picture shows the suit that the edge table gives that side in that orientation.
+    void picturesShowTheEdgeTable_data() { cardPictures_data(); }
+
+    void picturesShowTheEdgeTable()
+    {
+        QFETCH(int, card);
+        QFETCH(int, orientation);
+        std::array<cardset::CardEdges, cardset::CardCount> table{};
+        QVERIFY(cardset::readEdgeTable(QUINTREL_SOURCE_DIR "/tools/cardset/edges.txt", table));
+        const QImage picture(cardPath(card, orientation));
+        QVERIFY(!picture.isNull());
+        const QPoint probe[4] = {{86, 4}, {167, 86}, {86, 167}, {4, 86}};
+        for (int side = 0; side < 4; ++side) {
+            const int edge = cardset::shownEdge(table[(card - 1010) / 10], orientation, side);
+            QCOMPARE(suitOfColour(picture.pixel(probe[side])), cardset::suitOf(edge));
+        }
+    }
+
+    void sounds_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<double>("shortestSeconds");
+        QTest::addColumn<double>("longestSeconds");
+        QTest::newRow("snip") << QStringLiteral("SNIP1.WAV") << 0.06 << 0.2;
+        QTest::newRow("click") << QStringLiteral("CLICK.WAV") << 0.015 << 0.06;
+        QTest::newRow("applause") << QStringLiteral("APPLAUS.WAV") << 2.0 << 3.0;
+    }
+
+    void sounds()
+    {
+        QFETCH(QString, file);
+        QFETCH(double, shortestSeconds);
+        QFETCH(double, longestSeconds);
+        const QByteArray wav = readAll(dataPath(QStringLiteral("SOUND/") + file));
+        QVERIFY(wav.size() > 44);
+        // The game's file reader trims blanks (0x20) from both ends of a sound file.
+        QVERIFY(wav.front() != ' ');
+        QVERIFY(wav.back() != ' ');
+        QCOMPARE(wav.left(4), QByteArray("RIFF"));
+        QCOMPARE(qsizetype(le32(wav, 4)) + 8, wav.size());
+        QCOMPARE(wav.mid(8, 8), QByteArray("WAVEfmt "));
+        QCOMPARE(le32(wav, 16), 16u);
+        QCOMPARE(le16(wav, 20), quint16(1)); // PCM
+        QCOMPARE(le16(wav, 22), quint16(1)); // mono
+        const quint32 rate = le32(wav, 24);
+        QVERIFY(rate == 22050 || rate == 44100);
+        QCOMPARE(le32(wav, 28), rate * 2);
+        QCOMPARE(le16(wav, 32), quint16(2));
+        QCOMPARE(le16(wav, 34), quint16(16));
+        QCOMPARE(wav.mid(36, 4), QByteArray("data"));
+        const quint32 bytes = le32(wav, 40);
+        QCOMPARE(qsizetype(bytes) + 44, wav.size());
+        const int samples = int(bytes / 2);
+        const double seconds = double(samples) / rate;
+        QVERIFY2(seconds >= shortestSeconds && seconds <= longestSeconds, qPrintable(QString::number(seconds)));
+        int peak = 0;
+        for (int i = 0; i < samples; ++i) {
+            const int s = qint16(le16(wav, 44 + 2 * i));
+            QVERIFY2(s > -32768 && s < 32767, qPrintable(QStringLiteral("clipped sample %1").arg(i)));
+            peak = std::max(peak, std::abs(s));
+        }
+        QVERIFY2(peak > 8000, "the sound is too quiet");
+        // Faded at both ends, so starting and stopping does not click.
+        QVERIFY(std::abs(qint16(le16(wav, 44))) < 200);
+        QCOMPARE(qint16(le16(wav, 44 + 2 * (samples - 1))), qint16(0));
+    }
+
+    void windowIcon()
+    {
+        const QByteArray ico = readAll(dataPath(QStringLiteral("SOUND/QUINTREL.ICO")));
+        QVERIFY(ico.size() > 6);
+        QCOMPARE(le16(ico, 0), quint16(0));
+        QCOMPARE(le16(ico, 2), quint16(1));
+        const int count = le16(ico, 4);
+        QList<int> sizes;
+        for (int i = 0; i < count; ++i) {
+            const int at = 6 + 16 * i;
+            QVERIFY(qsizetype(le32(ico, at + 12)) + le32(ico, at + 8) <= quint32(ico.size()));
+            sizes << uchar(ico[at]);
+        }
+        std::sort(sizes.begin(), sizes.end());
+        QCOMPARE(sizes, (QList<int>{16, 32, 48}));
+        QImageReader reader(dataPath(QStringLiteral("SOUND/QUINTREL.ICO")));
+        QCOMPARE(reader.imageCount(), 3);
+        for (int i = 0; i < 3; ++i) {
+            QVERIFY(reader.jumpToImage(i));
+            const QImage image = reader.read();
+            QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
+            QVERIFY(sizes.contains(image.width()));
+            QCOMPARE(image.height(), image.width());
+        }
+    }
+
+    void examplePicture()
+    {
+        QImageReader reader(dataPath(QStringLiteral("SOUND/example.gif")));
+        QCOMPARE(reader.format(), QByteArray("gif"));
+        const QImage picture = reader.read();
+        QVERIFY(!picture.isNull());
+        // Taller than the viewer's 312-pixel viewport, so it scrolls; narrow enough not to be cut off.
+        QVERIFY(picture.height() > 312);
+        QVERIFY(picture.width() <= 345);
+    }
+
+    void helpTexts_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QStringList>("mentions");
+        QTest::newRow("rules") << QStringLiteral("rules.txt")
+                               << QStringList{"New Game", "Save Current Game", "Load Saved Game", "Exit", "Rules",
+                                              "Example", "About", "quarter turn"};
+        QTest::newRow("about") << QStringLiteral("ombrel.txt")
+                               << QStringList{"Quintrel", "Version 1.0", "licence", "https://quintrel.example.org/"};
+    }
+
+    void helpTexts()
+    {
+        QFETCH(QString, file);
+        QFETCH(QStringList, mentions);
+        const QByteArray text = readAll(dataPath(file));
+        QVERIFY(text.endsWith("\r\n"));
+        const QList<QByteArray> lines = text.chopped(2).split('\n');
+        for (const QByteArray &line : lines) {
+            QVERIFY2(line.endsWith('\r') || line.isEmpty() || &line == &lines.last(), line.constData());
+            const QByteArray bare = line.endsWith('\r') ? line.chopped(1) : line;
+            // The help window's text box is 34 characters of its default font wide.
+            QVERIFY2(bare.size() <= 34, bare.constData());
+            for (char c : bare)
+                QVERIFY2(c >= 0x20 && c <= 0x7e, bare.constData());
+        }
+        const QString all = QString::fromLatin1(text).simplified();
+        for (const QString &m : mentions)
+            QVERIFY2(all.contains(m), qPrintable(m));
+    }
+
+    void windowPictures_data()
+    {
+        QTest::addColumn<QString>("resource");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<int>("maxColours");
+        QTest::newRow("title") << QStringLiteral(":/art/title.gif") << QSize(410, 272) << 256;
+        QTest::newRow("banner") << QStringLiteral(":/art/banner.gif") << QSize(312, 132) << 256;
+        QTest::newRow("help title") << QStringLiteral(":/art/helptitle.gif") << QSize(104, 134) << 64;
+        QTest::newRow("logo") << QStringLiteral(":/art/logo.bmp") << QSize(136, 98) << 256;
+        QTest::newRow("hand") << QStringLiteral(":/art/hand.png") << QSize(32, 32) << 3;
+        // 15 colours and a transparent one.
+        QTest::newRow("splash icon") << QStringLiteral(":/art/splash.ico") << QSize(32, 32) << 16;
+    }
+
+    void windowPictures()
+    {
+        QFETCH(QString, resource);
+        QFETCH(QSize, size);
+        QFETCH(int, maxColours);
+        QImageReader reader(resource);
+        const QImage picture = reader.read();
+        QVERIFY2(!picture.isNull(), qPrintable(resource + QStringLiteral(": ") + reader.errorString()));
+        QCOMPARE(picture.size(), size);
+        QVERIFY(distinctColours(picture) <= maxColours);
+        const QByteArray bytes = readAll(resource);
+        if (resource.endsWith(QLatin1String(".gif")))
+            QVERIFY(gifPaletteSize(bytes) > 0 && gifPaletteSize(bytes) <= maxColours);
+        if (resource.endsWith(QLatin1String(".bmp")))
+            QCOMPARE(le16(bytes, 28), quint16(8)); // bits per pixel
+        if (resource.endsWith(QLatin1String(".ico")))
+            QCOMPARE(le16(bytes, 6 + 6), quint16(4)); // bits per pixel of the only entry
+    }
+
+    void handPointsWithItsFingertip()
+    {
+        const QImage hand(QStringLiteral(":/art/hand.png"));
+        QVERIFY(!hand.isNull());
+        const QImage argb = hand.convertToFormat(QImage::Format_ARGB32);
+        // The hot spot (12, 9) is the black tip of the raised finger, with nothing above it.
+        QCOMPARE(argb.pixel(12, 9), qRgb(0, 0, 0));
+        QCOMPARE(qAlpha(argb.pixel(12, 8)), 0);
+        QCOMPARE(argb.pixel(12, 10), qRgb(255, 255, 255));
+        for (int y = 0; y < 32; ++y)
+            for (int x = 0; x < 32; ++x) {
+                const QRgb c = argb.pixel(x, y);
+                QVERIFY(qAlpha(c) == 0 || c == qRgb(0, 0, 0) || c == qRgb(255, 255, 255));
+            }
+    }
+};
+
+QTEST_MAIN(tst_Data)
+#include "tst_data.moc"
