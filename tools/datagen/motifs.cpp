@@ -3,6 +3,7 @@
 
 #include <QLinearGradient>
 #include <QPainter>
+#include <QTransform>
 
 #include <cmath>
 
@@ -71,7 +72,9 @@ QPainterPath club()
     stem.lineTo(-0.38, 0.97);
     stem.cubicTo(-0.20, 0.84, -0.10, 0.62, -0.08, 0.0);
     stem.closeSubpath();
-    return p.united(core).united(stem).simplified();
+    // Boolean operations flatten curves at the path's own scale, so join the parts at a large scale.
+    const QTransform up = QTransform::fromScale(100, 100), down = QTransform::fromScale(0.01, 0.01);
+    return down.map(up.map(p).united(up.map(core)).united(up.map(stem)).simplified());
 }
 
 // A cut gem: flat table on top, crown, widest at the girdle, long pavilion down to the point.
@@ -143,10 +146,11 @@ void drawSuit(QPainter &p, int suit, double outlineWidth)
     }
     // A soft highlight on the upper left gives the figure some body.
     QPainterPath gloss;
-    gloss.addEllipse(QPointF(-0.38, -0.52), 0.20, 0.12);
+    gloss.addEllipse(QPointF(-38, -52), 20, 12);
+    const QTransform up = QTransform::fromScale(100, 100), down = QTransform::fromScale(0.01, 0.01);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 70));
-    p.drawPath(gloss.intersected(path));
+    p.drawPath(down.map(gloss.intersected(up.map(path))));
 }
 
 void drawCirclingArrows(QPainter &p, double radius, double thickness, const QColor &colour)
