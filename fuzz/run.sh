@@ -10,9 +10,10 @@ build=$root/build-fuzz
 
 # The libraries are instrumented too (fuzzer-no-link), so the fuzzer sees which of their branches
 # an input reaches; address and undefined-behaviour checks come from QUINTREL_SANITIZE.
+mkdir -p "$build"
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DQUINTREL_SANITIZE=ON -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link >"$build.configure.log" 2>&1 || {
-  cat "$build.configure.log"
+  -DQUINTREL_SANITIZE=ON -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link >"$build/configure.log" 2>&1 || {
+  cat "$build/configure.log"
   exit 1
 }
 if ! grep -q '^CMAKE_CXX_COMPILER:.*clang' "$build/CMakeCache.txt"; then
