@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QImage>
 #include <QImageWriter>
+#include <QPointer>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
@@ -145,6 +146,36 @@ inline void clickHandle(frm_brd &board, int position)
     QTest::mouseMove(client, centre);
     QTest::mouseClick(handle, Qt::LeftButton, {}, QPoint(20, 20));
 }
+
+// Watches for modal windows of one kind as they become active, runs `check` on each, closes it
+// and counts them.
+template <typename Window>
+class ModalWatcher : public QObject {
+public:
+    explicit ModalWatcher(std::function<void(Window *)> check = {})
+        : m_check(std::move(check))
+    {
+        m_timer.setInterval(10);
+        QObject::connect(&m_timer, &QTimer::timeout, this, [this] {
+            auto *window = qobject_cast<Window *>(QApplication::activeModalWidget());
+            // Acted on once it is active, when it has set itself up for what it shows.
+            if (window && window->isVisible() && window->isActiveWindow() && window != m_last) {
+                m_last = window;
+                ++count;
+                if (m_check)
+                    m_check(window);
+                window->close();
+            }
+        });
+        m_timer.start();
+    }
+    int count = 0;
+
+private:
+    std::function<void(Window *)> m_check;
+    QTimer m_timer;
+    QPointer<Window> m_last;
+};
 
 // Runs `action` after `ms` milliseconds on the event loop, while the caller may be inside a pause.
 inline void after(int ms, std::function<void()> action)

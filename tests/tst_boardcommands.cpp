@@ -48,35 +48,6 @@ const QString Solution1Text = QStringLiteral("1050/3 1090/2 1070/3 1080/4 1010/3
 // Solution 1 with the centre card turned one quarter too few.
 const QString OneTurnFromSolution1 = QStringLiteral("1050/3 1090/2 1070/3 1080/4 1010/2 1040/2 1030/3 1060/4 1020/1");
 
-// Watches for a modal window of one kind, runs `check` on it and closes it.
-template <typename Window>
-class ModalWatcher : public QObject {
-public:
-    explicit ModalWatcher(std::function<void(Window *)> check = {})
-        : m_check(std::move(check))
-    {
-        m_timer.setInterval(10);
-        QObject::connect(&m_timer, &QTimer::timeout, this, [this] {
-            auto *window = qobject_cast<Window *>(QApplication::activeModalWidget());
-            // Acted on once it is active, when it has set itself up for what it shows.
-            if (window && window->isVisible() && window->isActiveWindow() && window != m_last) {
-                m_last = window;
-                ++count;
-                if (m_check)
-                    m_check(window);
-                window->close();
-            }
-        });
-        m_timer.start();
-    }
-    int count = 0;
-
-private:
-    std::function<void(Window *)> m_check;
-    QTimer m_timer;
-    QPointer<Window> m_last;
-};
-
 } // namespace
 
 class tst_BoardCommands : public QObject {

@@ -21,29 +21,16 @@ struct SoundRecord {
     int shownTiles;
 };
 
-// Closes every win window that opens and counts them.
-class WinWindowCloser : public QObject {
-public:
+// Closes every win window with its OK button and counts them.
+struct WinWindowCloser : ModalWatcher<frm_win> {
     WinWindowCloser()
+        : ModalWatcher<frm_win>([this](frm_win *window) {
+            focusOnOk = window->focusWidget() == window->okButton();
+            QTest::mouseClick(window->okButton(), Qt::LeftButton);
+        })
     {
-        m_timer.setInterval(10);
-        QObject::connect(&m_timer, &QTimer::timeout, this, [this] {
-            auto *window = qobject_cast<frm_win *>(QApplication::activeModalWidget());
-            if (window && window->isVisible() && window != m_last) {
-                m_last = window;
-                ++count;
-                focusOnOk = window->okButton()->hasFocus() || window->focusWidget() == window->okButton();
-                QTest::mouseClick(window->okButton(), Qt::LeftButton);
-            }
-        });
-        m_timer.start();
     }
-    int count = 0;
     bool focusOnOk = false;
-
-private:
-    QTimer m_timer;
-    QPointer<frm_win> m_last;
 };
 
 } // namespace
