@@ -73,27 +73,29 @@ void drawKingHalf(QPainter &p)
 
     // Robe and shoulders.
     QPainterPath body;
-    body.moveTo(8, 72);
-    body.cubicTo(10, 56, 22, 48, 38, 46);
+    body.moveTo(0, 74);
+    body.lineTo(2, 64);
+    body.cubicTo(6, 54, 22, 48, 38, 46);
     body.lineTo(58, 46);
-    body.cubicTo(74, 48, 86, 56, 88, 72);
+    body.cubicTo(74, 48, 90, 54, 94, 64);
+    body.lineTo(96, 74);
     body.closeSubpath();
     p.setBrush(robe);
     p.drawPath(body);
     QPainterPath inner;
-    inner.moveTo(36, 72);
+    inner.moveTo(35, 74);
     inner.lineTo(42, 50);
     inner.lineTo(54, 50);
-    inner.lineTo(60, 72);
+    inner.lineTo(61, 74);
     inner.closeSubpath();
     p.setBrush(robeInner);
     p.drawPath(inner);
     p.setPen(QPen(Gold, 2.2));
-    p.drawLine(QPointF(36, 72), QPointF(42, 50));
-    p.drawLine(QPointF(60, 72), QPointF(54, 50));
+    p.drawLine(QPointF(35, 74), QPointF(42, 50));
+    p.drawLine(QPointF(61, 74), QPointF(54, 50));
     p.setPen(QPen(Gold, 1.6));
-    for (double x : {22.0, 28.0, 68.0, 74.0})
-        p.drawLine(QPointF(x, 58), QPointF(x - (x < 48 ? 3 : -3), 72));
+    for (double x : {12.0, 24.0, 72.0, 84.0})
+        p.drawLine(QPointF(x, 56), QPointF(x - (x < 48 ? 4 : -4), 74));
     drawPip(p, 0, QPointF(48, 63), 11, QColor(0x15, 0x15, 0x15));
 
     // Ermine collar.
@@ -191,7 +193,9 @@ void drawKingCard(QPainter &p)
             p.rotate(180);
             p.translate(-frame.center());
         }
-        p.translate(frame.left(), frame.top() + 4);
+        p.translate(frame.left(), frame.top());
+        p.setClipRect(QRectF(0, 0, frame.width(), frame.height() / 2), Qt::IntersectClip);
+        p.translate(0, 2);
         drawKingHalf(p);
         p.restore();
     }
@@ -355,7 +359,7 @@ void drawLogo(QPainter &p)
     p.setBrush(Qt::white);
     p.drawPath(textPath(font("DejaVuSerif-Bold.ttf", 17, true), QStringLiteral("Quintrel"), QPointF(68, 79)));
     QFont small = font("DejaVuSans.ttf", 8.5);
-    small.setLetterSpacing(QFont::AbsoluteSpacing, 1.2);
+    small.setLetterSpacing(QFont::AbsoluteSpacing, 0.5);
     p.setBrush(QColor(0xe6, 0xc8, 0x7c));
     p.drawPath(textPath(small, QStringLiteral("PICTURE-CARD PUZZLES"), QPointF(68, 92)));
 }
