@@ -26,8 +26,8 @@ const QColor Skin(0xf2, 0xc8, 0x9e);
 QFont font(const char *file, double pixelSize, bool bold = false, bool italic = false)
 {
     QFont f(fontFamily(QLatin1String(file)));
-    f.setPixelSize(1); // replaced below; pixel sizes below one are not allowed
-    f.setPointSizeF(pixelSize * 0.75); // the offscreen platform paints at 96 dpi: 0.75 pt per pixel
+    // Pictures are painted at 96 dpi, where a point is 4/3 pixel; points allow fractional pixel sizes.
+    f.setPointSizeF(pixelSize * 0.75);
     f.setBold(bold);
     f.setItalic(italic);
     f.setHintingPreference(QFont::PreferNoHinting);
