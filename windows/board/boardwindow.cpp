@@ -261,6 +261,18 @@ void frm_brd::showCardPicture(int position, int16_t card, int16_t orientation)
     }
 }
 
+void frm_brd::pauseAfterStep()
+{
+    // The step's pictures and borders go on the screen now, before the pause begins, so that the
+    // player sees each step for the whole pause (the first card of a deal would otherwise wait for
+    // the window's first full paint and show for a few milliseconds less than the others).
+    if (isVisible()) {
+        for (TileWidget *t : m_tiles)
+            t->repaint();
+    }
+    WaitSeconds(StepPause);
+}
+
 void frm_brd::playSound(const QByteArray &image)
 {
     PlayWave(image);
@@ -289,7 +301,7 @@ void frm_brd::dealSteps()
             return;
         playSound(snipSound);
         if (p < PositionCount) {
-            WaitSeconds(StepPause);
+            pauseAfterStep();
             if (superseded())
                 return;
         }
@@ -324,7 +336,7 @@ void frm_brd::swapSteps(int16_t selected, int16_t clicked)
     TileWidget *s = tile(selected);
     TileWidget *p = tile(clicked);
     p->setBorderStyle(1);
-    WaitSeconds(StepPause);
+    pauseAfterStep();
     if (superseded())
         return;
     s->setBorderStyle(0);
@@ -464,7 +476,7 @@ void frm_brd::rebuildSteps(std::array<QPixmap, PositionCount> pictures)
     for (int p = 1; p <= PositionCount; ++p) {
         tile(p)->setPicture(pictures[p - 1]);
         playSound(snipSound);
-        WaitSeconds(StepPause);
+        pauseAfterStep();
         if (superseded())
             return;
     }

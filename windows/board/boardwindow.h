@@ -78,6 +78,8 @@ private:
     void showCardPicture(int position, int16_t card, int16_t orientation);
 
     void playSound(const QByteArray &image);
+    // Shows the step just taken at once, then waits the pause between steps.
+    void pauseAfterStep();
 
     using Sequence = std::function<void()>;
     void runSequence(Sequence sequence);
