@@ -6,11 +6,14 @@
 #include "windows/board/boardwindow.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <exception>
 #include <memory>
 
 namespace {
+
+constexpr int SoundPreparationDelayMs = 200;
 
 // An error that escapes an event handler is reported to the player, and the program ends.
 class QuintrelApplication : public QApplication {
@@ -48,6 +51,9 @@ int main(int argc, char *argv[])
             return board.exitCode();
         }
         std::unique_ptr<quintrel::frm_splash> splash(board.takeSplash());
+        // The sound library opens while the splash waits for the player, once the splash is on
+        // the screen, rather than before the first window.
+        QTimer::singleShot(SoundPreparationDelayMs, [] { quintrel::PrepareSound(); });
         splash->exec();
         splash.reset();
 

@@ -8,8 +8,13 @@
 #include <QFileInfo>
 #include <QTimer>
 
+// Only SDL's types and constants come from its headers: the library itself is opened at the first
+// sound (or while the splash is up), so the thirty libraries it brings with it do not slow the
+// start-up, and a machine without it is simply silent.
 #define SDL_MAIN_HANDLED
 #include <SDL.h>
+
+#include <dlfcn.h>
 
 #include <algorithm>
 #include <cstring>
@@ -19,6 +24,60 @@
 namespace quintrel {
 
 namespace {
+
+// The entry points of SDL's audio that the player uses, looked up in the library when it opens.
+struct SdlAudio
+{
+    SDL_bool (*SetHint)(const char *, const char *) = nullptr;
+    void (*SetMainReady)() = nullptr;
+    int (*InitSubSystem)(Uint32) = nullptr;
+    void (*QuitSubSystem)(Uint32) = nullptr;
+    SDL_AudioDeviceID (*OpenAudioDevice)(const char *, int, const SDL_AudioSpec *, SDL_AudioSpec *, int) = nullptr;
+    void (*CloseAudioDevice)(SDL_AudioDeviceID) = nullptr;
+    void (*PauseAudioDevice)(SDL_AudioDeviceID, int) = nullptr;
+    void (*LockAudioDevice)(SDL_AudioDeviceID) = nullptr;
+    void (*UnlockAudioDevice)(SDL_AudioDeviceID) = nullptr;
+    int (*QueueAudio)(SDL_AudioDeviceID, const void *, Uint32) = nullptr;
+    void (*ClearQueuedAudio)(SDL_AudioDeviceID) = nullptr;
+    Uint32 (*GetQueuedAudioSize)(SDL_AudioDeviceID) = nullptr;
+    int (*BuildAudioCVT)(SDL_AudioCVT *, SDL_AudioFormat, Uint8, int, SDL_AudioFormat, Uint8, int) = nullptr;
+    int (*ConvertAudio)(SDL_AudioCVT *) = nullptr;
+};
+
+template <typename Function>
+bool lookUp(void *library, const char *name, Function &entry)
+{
+    entry = reinterpret_cast<Function>(dlsym(library, name));
+    return entry != nullptr;
+}
+
+// SDL's audio, or nullptr when the library is missing or lacks an entry point. Opened once; the
+// library stays loaded until the program ends.
+const SdlAudio *sdl()
+{
+    static const SdlAudio *const loaded = []() -> const SdlAudio * {
+        void *library = dlopen("libSDL2-2.0.so.0", RTLD_NOW | RTLD_LOCAL);
+        if (!library)
+            return nullptr;
+        static SdlAudio audio;
+        const bool complete = lookUp(library, "SDL_SetHint", audio.SetHint) &&
+                              lookUp(library, "SDL_SetMainReady", audio.SetMainReady) &&
+                              lookUp(library, "SDL_InitSubSystem", audio.InitSubSystem) &&
+                              lookUp(library, "SDL_QuitSubSystem", audio.QuitSubSystem) &&
+                              lookUp(library, "SDL_OpenAudioDevice", audio.OpenAudioDevice) &&
+                              lookUp(library, "SDL_CloseAudioDevice", audio.CloseAudioDevice) &&
+                              lookUp(library, "SDL_PauseAudioDevice", audio.PauseAudioDevice) &&
+                              lookUp(library, "SDL_LockAudioDevice", audio.LockAudioDevice) &&
+                              lookUp(library, "SDL_UnlockAudioDevice", audio.UnlockAudioDevice) &&
+                              lookUp(library, "SDL_QueueAudio", audio.QueueAudio) &&
+                              lookUp(library, "SDL_ClearQueuedAudio", audio.ClearQueuedAudio) &&
+                              lookUp(library, "SDL_GetQueuedAudioSize", audio.GetQueuedAudioSize) &&
+                              lookUp(library, "SDL_BuildAudioCVT", audio.BuildAudioCVT) &&
+                              lookUp(library, "SDL_ConvertAudio", audio.ConvertAudio);
+        return complete ? &audio : nullptr;
+    }();
+    return loaded;
+}
 
 // Every sound is converted to this one format, so the device never has to be reopened for a new sound.
 constexpr int DeviceRateHz = 44100;
@@ -69,12 +128,15 @@ bool ensureDeviceOpen()
     // The first attempt decides for the whole run, whatever its outcome.
     p.state = DeviceState::Unavailable;
 
+    const SdlAudio *audio = sdl();
+    if (!audio)
+        return false;
     if (!reopening) {
         // SDL would otherwise take over SIGINT and SIGTERM from the program.
-        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-        SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Quintrel");
-        SDL_SetMainReady();
-        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+        audio->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        audio->SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Quintrel");
+        audio->SetMainReady();
+        if (audio->InitSubSystem(SDL_INIT_AUDIO) != 0)
             return false;
     }
 
@@ -86,12 +148,12 @@ bool ensureDeviceOpen()
     wanted.callback = nullptr; // fed with SDL_QueueAudio
 
     // No allowed changes: SDL converts to whatever the hardware takes, and the queue keeps our format.
-    p.device = SDL_OpenAudioDevice(nullptr, 0, &wanted, &p.spec, 0);
+    p.device = sdl()->OpenAudioDevice(nullptr, 0, &wanted, &p.spec, 0);
     if (p.device == 0) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        sdl()->QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
-    SDL_PauseAudioDevice(p.device, 0);
+    sdl()->PauseAudioDevice(p.device, 0);
     p.state = DeviceState::Open;
     return true;
 }
@@ -107,7 +169,7 @@ std::optional<std::vector<Uint8>> convertForDevice(const QByteArray &image)
     const SDL_AudioFormat sourceFormat =
         wav->format.sampleFormat == WavSampleFormat::Unsigned8 ? AUDIO_U8 : AUDIO_S16LSB;
     SDL_AudioCVT cvt;
-    const int needed = SDL_BuildAudioCVT(&cvt, sourceFormat, Uint8(wav->format.channels), wav->format.sampleRateHz,
+    const int needed = sdl()->BuildAudioCVT(&cvt, sourceFormat, Uint8(wav->format.channels), wav->format.sampleRateHz,
                                          spec.format, spec.channels, spec.freq);
     if (needed < 0)
         return std::nullopt;
@@ -124,7 +186,7 @@ std::optional<std::vector<Uint8>> convertForDevice(const QByteArray &image)
 
     cvt.buf = buffer.data();
     cvt.len = int(sourceBytes);
-    if (SDL_ConvertAudio(&cvt) != 0)
+    if (sdl()->ConvertAudio(&cvt) != 0)
         return std::nullopt;
     buffer.resize(std::size_t(cvt.len_cvt));
     return buffer;
@@ -134,11 +196,11 @@ std::optional<std::vector<Uint8>> convertForDevice(const QByteArray &image)
 void replaceQueuedSound(const std::vector<Uint8> *samples)
 {
     const SDL_AudioDeviceID device = player().device;
-    SDL_LockAudioDevice(device);
-    SDL_ClearQueuedAudio(device);
+    sdl()->LockAudioDevice(device);
+    sdl()->ClearQueuedAudio(device);
     if (samples && !samples->empty())
-        SDL_QueueAudio(device, samples->data(), Uint32(samples->size()));
-    SDL_UnlockAudioDevice(device);
+        sdl()->QueueAudio(device, samples->data(), Uint32(samples->size()));
+    sdl()->UnlockAudioDevice(device);
 }
 
 void closeWhenQuiet()
@@ -146,11 +208,11 @@ void closeWhenQuiet()
     Player &p = player();
     if (p.state != DeviceState::Open)
         return;
-    if (SDL_GetQueuedAudioSize(p.device) > 0) {
+    if (sdl()->GetQueuedAudioSize(p.device) > 0) {
         p.idleTimer->start(IdleCloseMs);
         return;
     }
-    SDL_CloseAudioDevice(p.device);
+    sdl()->CloseAudioDevice(p.device);
     p.device = 0;
     p.state = DeviceState::Resting;
 }
@@ -193,6 +255,11 @@ QByteArray readSoundFile(const QString &path)
 
 } // namespace
 
+void PrepareSound()
+{
+    sdl();
+}
+
 void PlayWave(const QByteArray &image)
 {
     if (image.isEmpty() || !ensureDeviceOpen())
@@ -222,9 +289,9 @@ void ShutdownSound()
 {
     Player &p = player();
     if (p.state == DeviceState::Open)
-        SDL_CloseAudioDevice(p.device);
+        sdl()->CloseAudioDevice(p.device);
     if (p.state == DeviceState::Open || p.state == DeviceState::Resting) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        sdl()->QuitSubSystem(SDL_INIT_AUDIO);
         p.device = 0;
     }
     if (p.idleTimer)

@@ -17,6 +17,10 @@ void PlayWave(const QByteArray &image);
 // It always cuts off the sound still playing.
 void PlayWaveFile(const QString &path);
 
+// Opens the sound library ahead of the first sound (while the splash waits for the player), so
+// that the first card of the deal does not wait for it. Optional: the first sound opens it too.
+void PrepareSound();
+
 // Cuts off whatever is playing (the board window closing).
 void StopSound();
 
