@@ -1,0 +1,129 @@
+#!/usr/bin/env bash
+# run.sh [RUNS]: Quintrel's benchmark, run by hand (not by CI). Under a private Xvfb with openbox it
+# times the start-up against a minimal Qt Widgets program (interleaved, RUNS each, median), reads
+# both programs' memory, and times a whole session of Quintrel: the deal, ten idle seconds, a
+# saved-game load and nine spin-handle clicks. Prints a table with the targets.
+#
+# How it measures, and why:
+# - Start-up: tools/bench/probe forks and execs the program and waits for the first MapNotify on
+#   the root window (an X event, no polling), so the figure is exec to window mapped, free of any
+#   tool's own start-up. Both programs are timed the same way and alternate, so that a machine
+#   getting busier hurts both alike.
+# - Deal and load pauses, click to picture: the probe reads the board's pixels straight from the
+#   X server about every 2 ms and notes when each tile first shows a picture (or, for a click,
+#   when the tile's pixels change). That is the moment the player can see it, which neither a
+#   sound driver's output nor a trace of the program's own timers would tell.
+# - Processor time: the sum of every thread's scheduler time from /proc/PID/task/*/schedstat, in
+#   nanoseconds, taken at the first and at the last card of the deal (and over the idle seconds
+#   and the load), so the 10 ms ticks of /proc/PID/stat do not hide small amounts.
+# - Memory: VmHWM (peak) and VmRSS (settled, after the deal and the idle seconds; for the
+#   minimal program two seconds after its window mapped) from /proc/PID/status.
+set -uo pipefail
+root=$(cd "$(dirname "$0")/../.." && pwd)
+runs=${1:-11}
+sessions=3
+# shellcheck source=../../tests/e2e/lib.sh
+source "$root/tests/e2e/lib.sh"
+
+build="$root/build-bench"
+echo "== Building Quintrel (Release) and the benchmark helpers in $build"
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null || exit 1
+cmake --build "$build" --target quintrel -j 2 >/dev/null || exit 1
+cmake -S "$root/tools/bench" -B "$build/bench-tools" -DCMAKE_BUILD_TYPE=Release >/dev/null || exit 1
+cmake --build "$build/bench-tools" -j 2 >/dev/null || exit 1
+probe="$build/bench-tools/probe"
+minimal="$build/bench-tools/minimal"
+
+e2e_init
+export MAGICK_THREAD_LIMIT=1
+prepare_data "$build/quintrel/quintrel" "$E2E_WORK/prepared"
+copy_program_folder "$E2E_WORK/prepared" "$build/quintrel/quintrel"
+# A saved game unlike the start position on every tile, for the load.
+write_saved_game "$FOLDER/game.ini" "1090:3 1080:2 1070:4 1060:3 1010:2 1040:4 1030:2 1020:3 1050:4"
+start_x
+export QT_QPA_PLATFORM=xcb QT_FONT_DPI=96 SDL_AUDIODRIVER=dummy
+mkdir -p -m 700 "$E2E_WORK/runtime"
+export XDG_RUNTIME_DIR="$E2E_WORK/runtime"
+
+status_kb() { awk -v k="$2:" '$1 == k {print $2}' "/proc/$1/status" 2>/dev/null; }
+median() { sort -n | awk '{a[NR] = $1} END {if (NR % 2) print a[(NR + 1) / 2]; else printf "%.2f\n", (a[NR / 2] + a[NR / 2 + 1]) / 2}'; }
+field() { tr ' ' '\n' <"$1" | awk -F= -v k="$2" '$1 == k {print $2}' | tail -n1; }
+stop_pid() { kill "$1" 2>/dev/null; local n=0; while kill -0 "$1" 2>/dev/null && [ $n -lt 100 ]; do sleep 0.02; n=$((n + 1)); done; kill -9 "$1" 2>/dev/null || true; }
+
+: >"$E2E_WORK/q_map" ; : >"$E2E_WORK/m_map"; : >"$E2E_WORK/m_hwm"; : >"$E2E_WORK/m_rss"; : >"$E2E_WORK/q_hwm"; : >"$E2E_WORK/q_rss"
+: >"$E2E_WORK/sessions"
+echo "== $runs start-ups of each program, interleaved; $sessions timed sessions of Quintrel"
+for ((i = 1; i <= runs; i++)); do
+    out=$("$probe" startup "$minimal") || die "minimal program: $out"
+    pid=${out##*pid=}
+    echo "${out%% *}" | cut -d= -f2 >>"$E2E_WORK/m_map"
+    sleep 2
+    status_kb "$pid" VmRSS >>"$E2E_WORK/m_rss"
+    status_kb "$pid" VmHWM >>"$E2E_WORK/m_hwm"
+    stop_pid "$pid"
+
+    out=$(cd "$E2E_WORK" && "$probe" startup "$FOLDER/quintrel") || die "quintrel: $out"
+    QPID=${out##*pid=}
+    E2E_PIDS+=("$QPID")
+    echo "${out%% *}" | cut -d= -f2 >>"$E2E_WORK/q_map"
+    if [ "$i" -le "$sessions" ]; then
+        splash=""
+        wait_for 10 "the splash" has_window_titled "Quintrel, by the Quintrel makers, 2026"
+        splash=$(window_titled "Quintrel, by the Quintrel makers, 2026")
+        xdotool windowactivate "$splash" 2>/dev/null || true
+        wait_for 5 "the splash to have the keyboard" window_focused "$splash"
+        "$probe" session "$QPID" >"$E2E_WORK/session$i" || die "session $i: $(cat "$E2E_WORK/session$i")"
+        sleep 1
+        field "$E2E_WORK/session$i" settled_rss_kb >>"$E2E_WORK/q_rss"
+        status_kb "$QPID" VmHWM >>"$E2E_WORK/q_hwm"
+        echo "$E2E_WORK/session$i" >>"$E2E_WORK/sessions"
+        echo "  session $i: $(tr '\n' ' ' <"$E2E_WORK/session$i")"
+    fi
+    stop_pid "$QPID"
+    echo "  run $i: quintrel $(tail -n1 "$E2E_WORK/q_map") ms, minimal $(tail -n1 "$E2E_WORK/m_map") ms to the first window"
+done
+
+# The figures: medians over the runs and sessions, extremes where the target is a bound.
+q_map=$(median <"$E2E_WORK/q_map"); m_map=$(median <"$E2E_WORK/m_map")
+q_rss=$(median <"$E2E_WORK/q_rss"); m_rss=$(median <"$E2E_WORK/m_rss")
+q_hwm=$(median <"$E2E_WORK/q_hwm"); m_hwm=$(median <"$E2E_WORK/m_hwm")
+over_sessions() { local f; for f in $(cat "$E2E_WORK/sessions"); do field "$f" "$1"; done; }
+deal_cpu=$(over_sessions deal_cpu_percent | median)
+deal_cpu_ms=$(over_sessions deal_cpu_ms | median)
+deal_wall=$(over_sessions deal_first_to_last_ms | median)
+deal_min=$(over_sessions deal_pause_min_ms | sort -n | head -n1)
+deal_max=$(over_sessions deal_pause_max_ms | sort -n | tail -n1)
+load_cpu=$(over_sessions load_cpu_percent | median)
+load_cpu_ms=$(over_sessions load_cpu_ms | median)
+load_min=$(over_sessions load_pause_min_ms | sort -n | head -n1)
+load_max=$(over_sessions load_pause_max_ms | sort -n | tail -n1)
+idle=$(over_sessions idle_10s_cpu_ms | sort -n | tail -n1)
+click_med=$(over_sessions click_to_paint_median_ms | median)
+click_max=$(over_sessions click_to_paint_max_ms | sort -n | tail -n1)
+board_map=$(over_sessions ok_to_board_map_ms | median)
+resolution=$(over_sessions look_interval_max_ms | sort -n | tail -n1)
+
+verdict() { if awk "BEGIN {exit !($1)}"; then echo met; else echo MISSED; fi; }
+echo
+echo "Quintrel benchmark: $runs start-ups each, $sessions sessions; $(nproc) cores; Xvfb with openbox"
+printf '| %-44s | %-16s | %-14s | %-26s | %-6s |\n' "measure" "Quintrel" "minimal Qt" "target" "result"
+printf '|%s|%s|%s|%s|%s|\n' "$(printf -- '-%.0s' {1..46})" "$(printf -- '-%.0s' {1..18})" "$(printf -- '-%.0s' {1..16})" "$(printf -- '-%.0s' {1..28})" "$(printf -- '-%.0s' {1..8})"
+row() { printf '| %-44s | %-16s | %-14s | %-26s | %-6s |\n' "$@"; }
+row "exec to first window mapped (median)" "$q_map ms" "$m_map ms" "<= 1.3 x minimal" \
+    "$(verdict "$q_map <= 1.3 * $m_map") ($(awk "BEGIN {printf \"%.2fx\", $q_map / $m_map}"))"
+row "memory, peak (VmHWM, median)" "$((q_hwm / 1024)) MB" "$((m_hwm / 1024)) MB" "-" "-"
+row "memory, settled (VmRSS, median)" "$((q_rss / 1024)) MB" "$((m_rss / 1024)) MB" "<= 1.3 x minimal + 10 MB" \
+    "$(verdict "$q_rss <= 1.3 * $m_rss + 10240")"
+row "OK to board window mapped (median)" "$board_map ms" "-" "about 150 ms" "-"
+row "deal, first to last card (median)" "$deal_wall ms" "-" "8 pauses" "-"
+row "deal pauses, shortest / longest" "$deal_min / $deal_max ms" "-" "150-170 ms each" \
+    "$(verdict "$deal_min >= 150 && $deal_max <= 170")"
+row "processor time during the deal (median)" "$deal_cpu_ms ms, $deal_cpu %" "-" "< 5 % of wall time" \
+    "$(verdict "$deal_cpu < 5")"
+row "load pauses, shortest / longest" "$load_min / $load_max ms" "-" "150-170 ms each" \
+    "$(verdict "$load_min >= 150 && $load_max <= 170")"
+row "screen reading resolution (longest gap)" "$resolution ms" "-" "-" "-"
+row "processor time during a load (median)" "$load_cpu_ms ms, $load_cpu %" "-" "-" "-"
+row "processor time, 10 s idle after the deal (max)" "$idle ms" "-" "0 ms" "$(verdict "$idle < 1")"
+row "handle click to picture painted (median/max)" "$click_med / $click_max ms" "-" "< 16 ms" \
+    "$(verdict "$click_max < 16")"
