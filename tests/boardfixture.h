@@ -15,6 +15,7 @@
 #include <QImageWriter>
 #include <QPointer>
 #include <QPainter>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -182,5 +183,47 @@ inline void after(int ms, std::function<void()> action)
 {
     QTimer::singleShot(ms, qApp, std::move(action));
 }
+
+// What every board test holds: the program folder, the board window and the messages shown,
+// caught instead of shown. A test class derives from it and calls begin() and end() around each
+// test (or around the whole case).
+class BoardSession {
+protected:
+    std::unique_ptr<ProgramFolderFixture> m_folder;
+    std::unique_ptr<frm_brd> m_board;
+    QList<ShownMessage> m_messages;
+
+    frm_brd &board() { return *m_board; }
+
+    void begin()
+    {
+        ResetGameState();
+        m_messages.clear();
+        SetMessageHook([this](const ShownMessage &message) { m_messages.append(message); });
+        m_folder = std::make_unique<ProgramFolderFixture>();
+    }
+
+    void end()
+    {
+        m_board.reset();
+        m_folder.reset();
+        SetMessageHook({});
+    }
+
+    // A new board window with Form_Load done; the caller checks that the load succeeded.
+    bool loadBoard()
+    {
+        m_board = std::make_unique<frm_brd>();
+        return m_board->Form_Load();
+    }
+
+    QStringList messageTexts() const
+    {
+        QStringList texts;
+        for (const ShownMessage &message : m_messages)
+            texts << message.text;
+        return texts;
+    }
+};
 
 } // namespace quintrel::testing

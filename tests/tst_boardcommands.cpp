@@ -50,46 +50,19 @@ const QString OneTurnFromSolution1 = QStringLiteral("1050/3 1090/2 1070/3 1080/4
 
 } // namespace
 
-class tst_BoardCommands : public QObject {
+class tst_BoardCommands : public QObject, private BoardSession {
     Q_OBJECT
 
 private:
-    std::unique_ptr<ProgramFolderFixture> m_folder;
-    std::unique_ptr<frm_brd> m_board;
-    QList<ShownMessage> m_messages;
-
-    frm_brd &board() { return *m_board; }
-
     void loadDealtBoard()
     {
-        m_board = std::make_unique<frm_brd>();
-        QVERIFY(m_board->Form_Load());
+        QVERIFY(loadBoard());
         m_board->NewGame();
     }
 
-    QStringList messageTexts() const
-    {
-        QStringList texts;
-        for (const ShownMessage &message : m_messages)
-            texts << message.text;
-        return texts;
-    }
-
 private slots:
-    void init()
-    {
-        ResetGameState();
-        m_messages.clear();
-        SetMessageHook([this](const ShownMessage &message) { m_messages.append(message); });
-        m_folder = std::make_unique<ProgramFolderFixture>();
-    }
-
-    void cleanup()
-    {
-        m_board.reset();
-        m_folder.reset();
-        SetMessageHook({});
-    }
+    void init() { begin(); }
+    void cleanup() { end(); }
 
     void menuTree()
     {
@@ -168,8 +141,7 @@ private slots:
 
     void closingDuringTheDealStopsIt()
     {
-        m_board = std::make_unique<frm_brd>();
-        QVERIFY(m_board->Form_Load());
+        QVERIFY(loadBoard());
         QSignalSpy closed(&board(), &frm_brd::closed);
         int sounds = 0;
         connect(&board(), &frm_brd::soundPlayed, this, [&] {

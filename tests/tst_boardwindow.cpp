@@ -35,21 +35,11 @@ struct WinWindowCloser : ModalWatcher<frm_win> {
 
 } // namespace
 
-class tst_BoardWindow : public QObject {
+class tst_BoardWindow : public QObject, private BoardSession {
     Q_OBJECT
 
 private:
-    std::unique_ptr<ProgramFolderFixture> m_folder;
-    std::unique_ptr<frm_brd> m_board;
-    QList<ShownMessage> m_messages;
-
-    frm_brd &board() { return *m_board; }
-
-    void loadBoard()
-    {
-        m_board = std::make_unique<frm_brd>();
-        QVERIFY(m_board->Form_Load());
-    }
+    void loadBoard() { QVERIFY(BoardSession::loadBoard()); }
 
     void dealt()
     {
@@ -60,20 +50,12 @@ private:
 private slots:
     void init()
     {
-        ResetGameState();
+        begin();
         snipSound.clear();
         clickSound.clear();
-        m_messages.clear();
-        SetMessageHook([this](const ShownMessage &message) { m_messages.append(message); });
-        m_folder = std::make_unique<ProgramFolderFixture>();
     }
 
-    void cleanup()
-    {
-        m_board.reset();
-        m_folder.reset();
-        SetMessageHook({});
-    }
+    void cleanup() { end(); }
 
     void loadLaysOutTheBoard()
     {

@@ -142,22 +142,15 @@ QByteArray savedGameText(const QString &words)
 
 } // namespace
 
-class tst_DamagedData : public QObject {
+class tst_DamagedData : public QObject, private BoardSession {
     Q_OBJECT
 
 private:
-    std::unique_ptr<ProgramFolderFixture> m_folder;
-    std::unique_ptr<frm_brd> m_board;
-    QList<ShownMessage> m_messages;
-
-    frm_brd &board() { return *m_board; }
-
     // A fresh board window, dealt, with the loaded fields as after a fresh start.
     void startGame()
     {
         ResetGameState();
-        m_board = std::make_unique<frm_brd>();
-        QVERIFY(m_board->Form_Load());
+        QVERIFY(loadBoard());
         m_board->NewGame();
         QVERIFY(tilesMatchCells(*m_board));
     }
@@ -171,8 +164,7 @@ private:
 private slots:
     void initTestCase()
     {
-        m_folder = std::make_unique<ProgramFolderFixture>();
-        SetMessageHook([this](const ShownMessage &message) { m_messages.append(message); });
+        begin();
         startGame();
         // A game in progress, not the start position.
         clickTile(board(), 1);
@@ -181,12 +173,7 @@ private slots:
         QVERIFY(tilesMatchCells(board()));
     }
 
-    void cleanupTestCase()
-    {
-        m_board.reset();
-        m_folder.reset();
-        SetMessageHook({});
-    }
+    void cleanupTestCase() { end(); }
 
     void init()
     {

@@ -105,18 +105,13 @@ private:
 
 } // namespace
 
-class tst_Storm : public QObject {
+class tst_Storm : public QObject, private BoardSession {
     Q_OBJECT
 
 private:
-    std::unique_ptr<ProgramFolderFixture> m_folder;
-    std::unique_ptr<frm_brd> m_board;
-    QList<ShownMessage> m_messages;
-
     void showDealtBoard()
     {
-        m_board = std::make_unique<frm_brd>();
-        QVERIFY(m_board->Form_Load());
+        QVERIFY(loadBoard());
         m_board->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_board.get()));
         QTRY_COMPARE_WITH_TIMEOUT(firstActivation, int16_t(0), 5000);
@@ -124,20 +119,8 @@ private:
     }
 
 private slots:
-    void init()
-    {
-        ResetGameState();
-        m_messages.clear();
-        SetMessageHook([this](const ShownMessage &message) { m_messages.append(message); });
-        m_folder = std::make_unique<ProgramFolderFixture>();
-    }
-
-    void cleanup()
-    {
-        m_board.reset();
-        m_folder.reset();
-        SetMessageHook({});
-    }
+    void init() { begin(); }
+    void cleanup() { end(); }
 
     // The storm: every action is scheduled on a timer, so most of them arrive while the action
     // before it is still inside a pause. Whenever no sequence runs the board must be consistent,
