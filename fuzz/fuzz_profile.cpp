@@ -54,13 +54,8 @@ void checkConversion(QByteArrayView text)
     if (converted)
         check(ConvertSavedNumber(QByteArray::number(*converted)) == converted, "conversion does not round-trip");
 
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && IsProfileBlank(text[begin]))
-        ++begin;
-    while (end > begin && IsProfileBlank(text[end - 1]))
-        --end;
-    const std::string plain(text.data() + begin, static_cast<size_t>(end - begin));
+    const QByteArrayView inner = TrimProfileBlanks(text);
+    const std::string plain(inner.data(), static_cast<size_t>(inner.size()));
     if (plain.empty() || plain.size() > 15 || plain.find_first_not_of("0123456789+-.") != std::string::npos)
         return;
     char *stop = nullptr;

@@ -60,17 +60,6 @@ private:
     qsizetype m_nextCarriageReturn = -1;
 };
 
-QByteArrayView trimmed(QByteArrayView text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && IsProfileBlank(text[begin]))
-        ++begin;
-    while (end > begin && IsProfileBlank(text[end - 1]))
-        --end;
-    return text.sliced(begin, end - begin);
-}
-
 bool hasSurroundingBlanks(QByteArrayView text)
 {
     return !text.isEmpty() && (IsProfileBlank(text.front()) || IsProfileBlank(text.back()));
@@ -106,7 +95,7 @@ ParsedLine parseLine(QByteArrayView bytes, const Line &line)
             parsed.kind = LineKind::BrokenSection;
         } else {
             parsed.kind = LineKind::Section;
-            parsed.name = trimmed(rest.first(close));
+            parsed.name = TrimProfileBlanks(rest.first(close));
         }
         return parsed;
     }
@@ -114,8 +103,8 @@ ParsedLine parseLine(QByteArrayView bytes, const Line &line)
     if (equals < 0)
         return parsed;
     parsed.kind = LineKind::Key;
-    parsed.name = trimmed(text.sliced(start, equals - start));
-    parsed.value = trimmed(text.sliced(equals + 1));
+    parsed.name = TrimProfileBlanks(text.sliced(start, equals - start));
+    parsed.value = TrimProfileBlanks(text.sliced(equals + 1));
     parsed.equals = line.begin + equals;
     return parsed;
 }
@@ -183,6 +172,17 @@ QString describe(const QString &path, const QString &reason)
 }
 
 } // namespace
+
+QByteArrayView TrimProfileBlanks(QByteArrayView text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && IsProfileBlank(text[begin]))
+        ++begin;
+    while (end > begin && IsProfileBlank(text[end - 1]))
+        --end;
+    return text.sliced(begin, end - begin);
+}
 
 bool ProfileNamesEqual(QByteArrayView a, QByteArrayView b)
 {

@@ -70,6 +70,9 @@ private:
 // True for the blanks that surround names and values.
 constexpr bool IsProfileBlank(char c) { return c == ' ' || c == '\t'; }
 
+// The text without the blanks at its two ends.
+QByteArrayView TrimProfileBlanks(QByteArrayView text);
+
 // Compares two names without regard to ASCII case.
 bool ProfileNamesEqual(QByteArrayView a, QByteArrayView b);
 

@@ -100,17 +100,13 @@ FileProbe ProbeFile(const QString &path, QString *reason)
     return FileProbe::Exists;
 }
 
-std::optional<int16_t> ConvertSavedNumber(QByteArrayView text)
+std::optional<int16_t> ConvertSavedNumber(QByteArrayView untrimmed)
 {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && IsProfileBlank(text[begin]))
-        ++begin;
-    while (end > begin && IsProfileBlank(text[end - 1]))
-        --end;
+    const QByteArrayView text = TrimProfileBlanks(untrimmed);
+    const qsizetype end = text.size();
 
     auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
-    qsizetype i = begin;
+    qsizetype i = 0;
     bool negative = false;
     if (i < end && (text[i] == '+' || text[i] == '-')) {
         negative = text[i] == '-';
