@@ -60,20 +60,16 @@ const SdlAudio *sdl()
         if (!library)
             return nullptr;
         static SdlAudio audio;
-        const bool complete = lookUp(library, "SDL_SetHint", audio.SetHint) &&
-                              lookUp(library, "SDL_SetMainReady", audio.SetMainReady) &&
-                              lookUp(library, "SDL_InitSubSystem", audio.InitSubSystem) &&
-                              lookUp(library, "SDL_QuitSubSystem", audio.QuitSubSystem) &&
-                              lookUp(library, "SDL_OpenAudioDevice", audio.OpenAudioDevice) &&
-                              lookUp(library, "SDL_CloseAudioDevice", audio.CloseAudioDevice) &&
-                              lookUp(library, "SDL_PauseAudioDevice", audio.PauseAudioDevice) &&
-                              lookUp(library, "SDL_LockAudioDevice", audio.LockAudioDevice) &&
-                              lookUp(library, "SDL_UnlockAudioDevice", audio.UnlockAudioDevice) &&
-                              lookUp(library, "SDL_QueueAudio", audio.QueueAudio) &&
-                              lookUp(library, "SDL_ClearQueuedAudio", audio.ClearQueuedAudio) &&
-                              lookUp(library, "SDL_GetQueuedAudioSize", audio.GetQueuedAudioSize) &&
-                              lookUp(library, "SDL_BuildAudioCVT", audio.BuildAudioCVT) &&
-                              lookUp(library, "SDL_ConvertAudio", audio.ConvertAudio);
+        // Each entry point is found under SDL's name for it: SDL_ and the member's name.
+#define QUINTREL_LOOK_UP(entry) lookUp(library, "SDL_" #entry, audio.entry)
+        const bool complete = QUINTREL_LOOK_UP(SetHint) && QUINTREL_LOOK_UP(SetMainReady) &&
+                              QUINTREL_LOOK_UP(InitSubSystem) && QUINTREL_LOOK_UP(QuitSubSystem) &&
+                              QUINTREL_LOOK_UP(OpenAudioDevice) && QUINTREL_LOOK_UP(CloseAudioDevice) &&
+                              QUINTREL_LOOK_UP(PauseAudioDevice) && QUINTREL_LOOK_UP(LockAudioDevice) &&
+                              QUINTREL_LOOK_UP(UnlockAudioDevice) && QUINTREL_LOOK_UP(QueueAudio) &&
+                              QUINTREL_LOOK_UP(ClearQueuedAudio) && QUINTREL_LOOK_UP(GetQueuedAudioSize) &&
+                              QUINTREL_LOOK_UP(BuildAudioCVT) && QUINTREL_LOOK_UP(ConvertAudio);
+#undef QUINTREL_LOOK_UP
         return complete ? &audio : nullptr;
     }();
     return loaded;
@@ -108,7 +104,7 @@ struct Player
 {
     DeviceState state = DeviceState::NotOpened;
     SDL_AudioDeviceID device = 0;
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec obtained{}; // the format the device was opened with
     QTimer *idleTimer = nullptr;
 };
 
@@ -148,7 +144,7 @@ bool ensureDeviceOpen()
     wanted.callback = nullptr; // fed with SDL_QueueAudio
 
     // No allowed changes: SDL converts to whatever the hardware takes, and the queue keeps our format.
-    p.device = sdl()->OpenAudioDevice(nullptr, 0, &wanted, &p.spec, 0);
+    p.device = sdl()->OpenAudioDevice(nullptr, 0, &wanted, &p.obtained, 0);
     if (p.device == 0) {
         sdl()->QuitSubSystem(SDL_INIT_AUDIO);
         return false;
@@ -165,12 +161,12 @@ std::optional<std::vector<Uint8>> convertForDevice(const QByteArray &image)
     if (!wav || wav->samples.isEmpty())
         return std::nullopt;
 
-    const SDL_AudioSpec &spec = player().spec;
+    const SDL_AudioSpec &device = player().obtained;
     const SDL_AudioFormat sourceFormat =
         wav->format.sampleFormat == WavSampleFormat::Unsigned8 ? AUDIO_U8 : AUDIO_S16LSB;
     SDL_AudioCVT cvt;
     const int needed = sdl()->BuildAudioCVT(&cvt, sourceFormat, Uint8(wav->format.channels), wav->format.sampleRateHz,
-                                         spec.format, spec.channels, spec.freq);
+                                         device.format, device.channels, device.freq);
     if (needed < 0)
         return std::nullopt;
 
@@ -228,8 +224,8 @@ void scheduleIdleClose(std::size_t queuedBytes)
         p.idleTimer->setSingleShot(true);
         QObject::connect(p.idleTimer, &QTimer::timeout, p.idleTimer, &closeWhenQuiet);
     }
-    const int frameBytes = SDL_AUDIO_BITSIZE(p.spec.format) / 8 * p.spec.channels;
-    const qint64 playMs = frameBytes > 0 && p.spec.freq > 0 ? qint64(queuedBytes) * 1000 / (qint64(frameBytes) * p.spec.freq) : 0;
+    const int frameBytes = SDL_AUDIO_BITSIZE(p.obtained.format) / 8 * p.obtained.channels;
+    const qint64 playMs = frameBytes > 0 && p.obtained.freq > 0 ? qint64(queuedBytes) * 1000 / (qint64(frameBytes) * p.obtained.freq) : 0;
     p.idleTimer->start(int(std::min<qint64>(playMs, 10 * 60 * 1000)) + IdleCloseMs);
 }
 

@@ -158,10 +158,10 @@ message_is_one_line() {
 
 check_load() {
     start_and_deal
-    local spec="1030:2 1090:4 1010:3 1050:1 1070:2 1020:4 1080:3 1040:1 1060:2"
-    write_saved_game "$FOLDER/GAME.INI" "$spec"
+    local layout="1030:2 1090:4 1010:3 1050:1 1070:2 1020:4 1080:3 1040:1 1060:2"
+    write_saved_game "$FOLDER/GAME.INI" "$layout"
     menu_command f l
-    wait_for 10 "the hand-edited saved game on screen" board_shows "$spec"
+    wait_for 10 "the hand-edited saved game on screen" board_shows "$layout"
     no_dialog || die "the load showed a message"
     # The loaded game plays on: a swap acts on the loaded cards.
     click_tile 1
@@ -322,8 +322,8 @@ check_damaged() {
 
 # board_shows with one tile, written "-", left out of the comparison.
 board_shows_but_5() {
-    local spec=$1 got want=() item i=0
-    for item in $spec; do
+    local layout=$1 got want=() item i=0
+    for item in $layout; do
         if [ "$item" = - ]; then want+=(-); else want+=("$(awk -v k="$item" '$1 == k {print $2}' "$SIGNATURES")"); fi
     done
     got=($(tile_signatures)) || return 1

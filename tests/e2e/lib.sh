@@ -280,7 +280,7 @@ tile_signatures() {
     $IM_IMPORT -window root png:- 2>/dev/null | $IM_CONVERT png:- "${args[@]}" null: 2>/dev/null
 }
 
-# board_shows SPEC: the screen's nine tiles show SPEC, nine card:orientation words, pixel for pixel.
+# board_shows LAYOUT: the screen's nine tiles show LAYOUT, nine card:orientation words, pixel for pixel.
 board_shows() {
     local want=() item got
     for item in $1; do
@@ -335,15 +335,15 @@ popup_open() {
     return 1
 }
 
-# Writes a saved game: SPEC holds nine card:orientation words for positions 1 to 9.
+# Writes a saved game: LAYOUT holds nine card:orientation words for positions 1 to 9.
 write_saved_game() {
-    local file=$1 spec=$2 p=1 item
+    local file=$1 layout=$2 p=1 item
     {
         printf '[Tile]\r\n'
-        for item in $spec; do printf 'Dir %d=%s\r\n' $p "${item%:*}"; p=$((p + 1)); done
+        for item in $layout; do printf 'Dir %d=%s\r\n' $p "${item%:*}"; p=$((p + 1)); done
         printf '[Spin]\r\n'
         p=1
-        for item in $spec; do printf 'Tile %d=%s\r\n' $p "${item#*:}"; p=$((p + 1)); done
+        for item in $layout; do printf 'Tile %d=%s\r\n' $p "${item#*:}"; p=$((p + 1)); done
     } >"$file"
 }
 
