@@ -266,10 +266,9 @@ void frm_brd::pauseAfterStep()
     // The step's pictures and borders go on the screen now, before the pause begins, so that the
     // player sees each step for the whole pause (the first card of a deal would otherwise wait for
     // the window's first full paint and show for a few milliseconds less than the others).
-    if (isVisible()) {
-        for (TileWidget *t : m_tiles)
-            t->repaint();
-    }
+    // Only what the step changed is painted: the window's pending update, delivered now.
+    if (isVisible())
+        QCoreApplication::sendPostedEvents(this, QEvent::UpdateRequest);
     WaitSeconds(StepPause);
 }
 
