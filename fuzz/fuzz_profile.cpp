@@ -50,11 +50,11 @@ QByteArrayView slice(const QByteArray &file, int start, int length)
 // where a double holds the number exactly enough and nearbyint rounds half to even.
 void checkConversion(QByteArrayView text)
 {
-    const std::optional<int16_t> converted = ConvertSavedNumber(text);
+    const std::optional<int16_t> converted = convertSavedNumber(text);
     if (converted)
-        check(ConvertSavedNumber(QByteArray::number(*converted)) == converted, "conversion does not round-trip");
+        check(convertSavedNumber(QByteArray::number(*converted)) == converted, "conversion does not round-trip");
 
-    const QByteArrayView inner = TrimProfileBlanks(text);
+    const QByteArrayView inner = trimProfileBlanks(text);
     const std::string plain(inner.data(), static_cast<size_t>(inner.size()));
     if (plain.empty() || plain.size() > 15 || plain.find_first_not_of("0123456789+-.") != std::string::npos)
         return;
@@ -105,12 +105,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const int kind = pick(0, 3);
         c.section = kind == 0 ? QByteArray(CardSection) : kind == 1 ? QByteArray("sPIN")
                                                         : slice(file, pick(0, 65535), pick(0, 255)).toByteArray();
-        c.key = pick(0, 1) == 0 ? (kind == 1 ? OrientationKey(pick(1, 9)) : lowered(CardKey(pick(1, 9))))
+        c.key = pick(0, 1) == 0 ? (kind == 1 ? orientationKey(pick(1, 9)) : lowered(cardKey(pick(1, 9))))
                                 : slice(file, pick(0, 65535), pick(0, 255)).toByteArray();
         c.value = slice(file, pick(0, 65535), pick(0, 255)).toByteArray();
         c.bufferSize = pick(-2, 80);
     }
-    BoardCells board;
+    Board board;
     for (int p = 1; p <= PositionCount; ++p) {
         board[p].card = static_cast<int16_t>(pick(-32768, 32767));
         board[p].orientation = static_cast<int16_t>(pick(-32768, 32767));
@@ -118,11 +118,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     // The reads of a load, and the conversion of what they give.
     Profile profile(file);
-    BoardCells loaded;
-    const int converted = ReadBoardFromProfile(profile, loaded);
+    Board loaded;
+    const int converted = readBoardFromProfile(profile, loaded);
     check(converted >= 0 && converted <= 18, "impossible count of converted values");
     for (int p = 1; p <= PositionCount; ++p) {
-        const QByteArray card = profile.value(CardSection, CardKey(p), MissingSavedValue, SavedValueBufferSize);
+        const QByteArray card = profile.value(CardSection, cardKey(p), MissingSavedValue, SavedValueBufferSize);
         check(card.size() < SavedValueBufferSize, "value longer than its buffer");
         checkConversion(card);
     }
@@ -145,10 +145,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
 
     // The writes of a save, which must always be accepted.
-    WriteBoardToProfile(profile, board);
+    writeBoardToProfile(profile, board);
     for (int p = 1; p <= PositionCount; ++p) {
-        written[{lowered(CardSection), lowered(CardKey(p))}] = QByteArray::number(board[p].card);
-        written[{lowered(OrientationSection), lowered(OrientationKey(p))}] = QByteArray::number(board[p].orientation);
+        written[{lowered(CardSection), lowered(cardKey(p))}] = QByteArray::number(board[p].card);
+        written[{lowered(OrientationSection), lowered(orientationKey(p))}] = QByteArray::number(board[p].orientation);
     }
 
     // What was written reads back from the written bytes alone.
@@ -157,8 +157,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         check(reread.value(name.first, name.second, "NONE", std::numeric_limits<int>::max()) == value,
               "a written value does not read back");
     }
-    BoardCells reloaded;
-    check(ReadBoardFromProfile(reread, reloaded) == 18, "a saved board does not read back whole");
+    Board reloaded;
+    check(readBoardFromProfile(reread, reloaded) == 18, "a saved board does not read back whole");
     for (int p = 1; p <= PositionCount; ++p) {
         check(reloaded[p].savedCard == board[p].card && reloaded[p].savedOrientation == board[p].orientation,
               "a saved board reads back different");

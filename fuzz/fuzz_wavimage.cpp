@@ -1,5 +1,5 @@
 // fuzz_wavimage.cpp: libFuzzer target feeding arbitrary bytes to the WAV image parser.
-#include "app/wavimage.h"
+#include "platform/wavimage.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -3,7 +3,7 @@
 
 namespace quintrel {
 
-int MatchingSolution(const BoardCells &board)
+int matchingSolution(const Board &board)
 {
     for (std::size_t s = 0; s < Solutions.size(); ++s) {
         bool matches = true;

@@ -5,11 +5,6 @@
 
 namespace quintrel {
 
-struct Placement {
-    int16_t card;
-    int16_t orientation;
-};
-
 using Arrangement = std::array<Placement, PositionCount>; // index 0 is position 1
 
 // Each solution is the one before with the whole board turned a quarter turn counter-clockwise
@@ -23,6 +18,6 @@ inline constexpr std::array<Arrangement, 4> Solutions{{
 
 // The number (1 to 4) of the first stored solution that card and orientation of every position
 // equal, or 0 when none does. The saved fields play no part.
-int MatchingSolution(const BoardCells &board);
+int matchingSolution(const Board &board);
 
 } // namespace quintrel

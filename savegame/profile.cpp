@@ -62,7 +62,7 @@ private:
 
 bool hasSurroundingBlanks(QByteArrayView text)
 {
-    return !text.isEmpty() && (IsProfileBlank(text.front()) || IsProfileBlank(text.back()));
+    return !text.isEmpty() && (isProfileBlank(text.front()) || isProfileBlank(text.back()));
 }
 
 bool hasLineBreak(QByteArrayView text)
@@ -84,7 +84,7 @@ ParsedLine parseLine(QByteArrayView bytes, const Line &line)
     ParsedLine parsed;
     const QByteArrayView text = bytes.sliced(line.begin, line.end - line.begin);
     qsizetype start = 0;
-    while (start < text.size() && IsProfileBlank(text[start]))
+    while (start < text.size() && isProfileBlank(text[start]))
         ++start;
     if (start == text.size() || text[start] == ';')
         return parsed;
@@ -95,7 +95,7 @@ ParsedLine parseLine(QByteArrayView bytes, const Line &line)
             parsed.kind = LineKind::BrokenSection;
         } else {
             parsed.kind = LineKind::Section;
-            parsed.name = TrimProfileBlanks(rest.first(close));
+            parsed.name = trimProfileBlanks(rest.first(close));
         }
         return parsed;
     }
@@ -103,8 +103,8 @@ ParsedLine parseLine(QByteArrayView bytes, const Line &line)
     if (equals < 0)
         return parsed;
     parsed.kind = LineKind::Key;
-    parsed.name = TrimProfileBlanks(text.sliced(start, equals - start));
-    parsed.value = TrimProfileBlanks(text.sliced(equals + 1));
+    parsed.name = trimProfileBlanks(text.sliced(start, equals - start));
+    parsed.value = trimProfileBlanks(text.sliced(equals + 1));
     parsed.equals = line.begin + equals;
     return parsed;
 }
@@ -131,7 +131,7 @@ KeyLocation locateKey(QByteArrayView bytes, QByteArrayView section, QByteArrayVi
         case LineKind::Section:
             if (location.sectionFound)
                 return location; // only the first matching section counts
-            if (ProfileNamesEqual(parsed.name, section)) {
+            if (profileNamesEqual(parsed.name, section)) {
                 location.sectionFound = true;
                 location.insertAt = line.next;
                 location.insertNeedsLineEnd = line.next == line.end;
@@ -144,7 +144,7 @@ KeyLocation locateKey(QByteArrayView bytes, QByteArrayView section, QByteArrayVi
         case LineKind::Key:
             if (!location.sectionFound)
                 break;
-            if (ProfileNamesEqual(parsed.name, key)) {
+            if (profileNamesEqual(parsed.name, key)) {
                 location.keyFound = true;
                 location.value = parsed.value;
                 location.valueBegin = parsed.equals + 1;
@@ -173,18 +173,18 @@ QString describe(const QString &path, const QString &reason)
 
 } // namespace
 
-QByteArrayView TrimProfileBlanks(QByteArrayView text)
+QByteArrayView trimProfileBlanks(QByteArrayView text)
 {
     qsizetype begin = 0;
     qsizetype end = text.size();
-    while (begin < end && IsProfileBlank(text[begin]))
+    while (begin < end && isProfileBlank(text[begin]))
         ++begin;
-    while (end > begin && IsProfileBlank(text[end - 1]))
+    while (end > begin && isProfileBlank(text[end - 1]))
         --end;
     return text.sliced(begin, end - begin);
 }
 
-bool ProfileNamesEqual(QByteArrayView a, QByteArrayView b)
+bool profileNamesEqual(QByteArrayView a, QByteArrayView b)
 {
     if (a.size() != b.size())
         return false;

@@ -68,12 +68,12 @@ private:
 };
 
 // True for the blanks that surround names and values.
-constexpr bool IsProfileBlank(char c) { return c == ' ' || c == '\t'; }
+constexpr bool isProfileBlank(char c) { return c == ' ' || c == '\t'; }
 
 // The text without the blanks at its two ends.
-QByteArrayView TrimProfileBlanks(QByteArrayView text);
+QByteArrayView trimProfileBlanks(QByteArrayView text);
 
 // Compares two names without regard to ASCII case.
-bool ProfileNamesEqual(QByteArrayView a, QByteArrayView b);
+bool profileNamesEqual(QByteArrayView a, QByteArrayView b);
 
 } // namespace quintrel

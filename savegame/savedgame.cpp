@@ -36,17 +36,17 @@ bool isSavedGameName(const QString &name)
 
 } // namespace
 
-QByteArray CardKey(int position)
+QByteArray cardKey(int position)
 {
     return positionKey("Dir", position);
 }
 
-QByteArray OrientationKey(int position)
+QByteArray orientationKey(int position)
 {
     return positionKey("Tile", position);
 }
 
-QString FindSavedGameFile(const QString &folder)
+QString findSavedGameFile(const QString &folder)
 {
     const QDir dir(folder);
     struct Candidate {
@@ -76,7 +76,7 @@ QString FindSavedGameFile(const QString &folder)
     return dir.filePath(best->name);
 }
 
-FileProbe ProbeFile(const QString &path, QString *reason)
+FileProbe probeFile(const QString &path, QString *reason)
 {
     auto failed = [&](const QString &why) {
         if (reason)
@@ -100,9 +100,9 @@ FileProbe ProbeFile(const QString &path, QString *reason)
     return FileProbe::Exists;
 }
 
-std::optional<int16_t> ConvertSavedNumber(QByteArrayView untrimmed)
+std::optional<int16_t> convertSavedNumber(QByteArrayView untrimmed)
 {
-    const QByteArrayView text = TrimProfileBlanks(untrimmed);
+    const QByteArrayView text = trimProfileBlanks(untrimmed);
     const qsizetype end = text.size();
 
     auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
@@ -146,39 +146,39 @@ std::optional<int16_t> ConvertSavedNumber(QByteArrayView untrimmed)
     return static_cast<int16_t>(value);
 }
 
-void WriteBoardToProfile(Profile &profile, const BoardCells &board)
+void writeBoardToProfile(Profile &profile, const Board &board)
 {
     for (int position = 1; position <= PositionCount; ++position)
-        profile.write(CardSection, CardKey(position), QByteArray::number(board[position].card));
+        profile.write(CardSection, cardKey(position), QByteArray::number(board[position].card));
     for (int position = 1; position <= PositionCount; ++position)
-        profile.write(OrientationSection, OrientationKey(position),
+        profile.write(OrientationSection, orientationKey(position),
                       QByteArray::number(board[position].orientation));
 }
 
-int ReadBoardFromProfile(const Profile &profile, BoardCells &board)
+int readBoardFromProfile(const Profile &profile, Board &board)
 {
     int converted = 0;
     auto read = [&](const char *section, const QByteArray &key, int16_t &field) {
         const QByteArray text = profile.value(section, key, MissingSavedValue, SavedValueBufferSize);
-        if (const std::optional<int16_t> number = ConvertSavedNumber(text)) {
+        if (const std::optional<int16_t> number = convertSavedNumber(text)) {
             field = *number;
             ++converted;
         }
     };
     for (int position = 1; position <= PositionCount; ++position) {
-        read(CardSection, CardKey(position), board[position].savedCard);
-        read(OrientationSection, OrientationKey(position), board[position].savedOrientation);
+        read(CardSection, cardKey(position), board[position].savedCard);
+        read(OrientationSection, orientationKey(position), board[position].savedOrientation);
     }
     return converted;
 }
 
-SaveOutcome SaveBoard(const QString &folder, const BoardCells &board)
+SaveOutcome saveBoard(const QString &folder, const Board &board)
 {
     SaveOutcome outcome;
-    outcome.path = FindSavedGameFile(folder);
+    outcome.path = findSavedGameFile(folder);
     Profile profile;
     QString reason;
-    switch (ProbeFile(outcome.path, &reason)) {
+    switch (probeFile(outcome.path, &reason)) {
     case FileProbe::Failed:
         outcome.status = SaveOutcome::Status::NotAttempted;
         outcome.reason = reason;
@@ -196,7 +196,7 @@ SaveOutcome SaveBoard(const QString &folder, const BoardCells &board)
         break;
     }
 
-    WriteBoardToProfile(profile, board);
+    writeBoardToProfile(profile, board);
     if (!profile.commit(outcome.path, &reason)) {
         outcome.status = SaveOutcome::Status::Failed;
         outcome.reason = reason;
@@ -206,12 +206,12 @@ SaveOutcome SaveBoard(const QString &folder, const BoardCells &board)
     return outcome;
 }
 
-LoadOutcome ReadSavedGame(const QString &folder, BoardCells &board)
+LoadOutcome readSavedGame(const QString &folder, Board &board)
 {
     LoadOutcome outcome;
-    outcome.path = FindSavedGameFile(folder);
+    outcome.path = findSavedGameFile(folder);
     QString reason;
-    switch (ProbeFile(outcome.path, &reason)) {
+    switch (probeFile(outcome.path, &reason)) {
     case FileProbe::Missing:
         outcome.status = LoadOutcome::Status::NoSavedGame;
         return outcome;
@@ -236,7 +236,7 @@ LoadOutcome ReadSavedGame(const QString &folder, BoardCells &board)
         break;
     }
     outcome.status = LoadOutcome::Status::Loaded;
-    outcome.valuesRead = ReadBoardFromProfile(profile, board);
+    outcome.valuesRead = readBoardFromProfile(profile, board);
     return outcome;
 }
 

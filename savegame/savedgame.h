@@ -17,8 +17,8 @@ namespace quintrel {
 // under section "Spin", key "Tile p", as decimal numbers. Nothing else is written.
 inline constexpr char CardSection[] = "Tile";
 inline constexpr char OrientationSection[] = "Spin";
-QByteArray CardKey(int position);        // "Dir 1" .. "Dir 9"
-QByteArray OrientationKey(int position); // "Tile 1" .. "Tile 9"
+QByteArray cardKey(int position);        // "Dir 1" .. "Dir 9"
+QByteArray orientationKey(int position); // "Tile 1" .. "Tile 9"
 
 // Every value is read as into a 50-character buffer (at most 49 characters) with this default.
 constexpr int SavedValueBufferSize = 50;
@@ -31,7 +31,7 @@ inline constexpr char SavedGameFileName[] = "game.ini";
 // load always meet on one file: a regular file comes before anything else under the name, then
 // "GAME.INI", then "game.ini", then the first other spelling in code-unit order. With no match the
 // result names "game.ini" in the folder, the file a save creates.
-QString FindSavedGameFile(const QString &folder);
+QString findSavedGameFile(const QString &folder);
 
 // What opening a file for reading (and closing it at once) tells about it.
 enum class FileProbe {
@@ -39,22 +39,22 @@ enum class FileProbe {
     Missing,
     Failed, // there but unusable: unreadable, a folder, a device; *reason says why
 };
-FileProbe ProbeFile(const QString &path, QString *reason = nullptr);
+FileProbe probeFile(const QString &path, QString *reason = nullptr);
 
 // A saved value as a 16-bit number: optional blanks/tabs around an optional sign, decimal digits
 // and an optional fraction (".5", "7." and "7.25" all count), rounded to the nearest integer with
 // an exact half going to the even neighbour. Empty for anything else ("NONE", "", "12abc",
 // "0x10", "1e3": the game writes plain digits, and exponents are not taken as numbers) and for
 // results outside -32768..32767.
-std::optional<int16_t> ConvertSavedNumber(QByteArrayView text);
+std::optional<int16_t> convertSavedNumber(QByteArrayView text);
 
 // The eighteen writes of a save: every position's card and orientation.
-void WriteBoardToProfile(Profile &profile, const BoardCells &board);
+void writeBoardToProfile(Profile &profile, const Board &board);
 
 // The eighteen reads of a load, position by position: each value that converts goes into
 // savedCard or savedOrientation; a missing or unusable one leaves that field as it was. Returns
 // how many values converted.
-int ReadBoardFromProfile(const Profile &profile, BoardCells &board);
+int readBoardFromProfile(const Profile &profile, Board &board);
 
 struct SaveOutcome {
     enum class Status {
@@ -69,7 +69,7 @@ struct SaveOutcome {
 
 // Saves the board's cards and orientations into the folder's saved-game file. An existing file
 // keeps every other line as it was; the new contents replace it in one step or not at all.
-SaveOutcome SaveBoard(const QString &folder, const BoardCells &board);
+SaveOutcome saveBoard(const QString &folder, const Board &board);
 
 struct LoadOutcome {
     enum class Status {
@@ -86,6 +86,6 @@ struct LoadOutcome {
 // Reads the folder's saved game into savedCard and savedOrientation of the board. A file larger
 // than Profile::MaxFileBytes is treated as holding no values: it exists, so it counts as a saved
 // game, but it is not one this program wrote.
-LoadOutcome ReadSavedGame(const QString &folder, BoardCells &board);
+LoadOutcome readSavedGame(const QString &folder, Board &board);
 
 } // namespace quintrel

@@ -1,7 +1,7 @@
 // The example viewer: when the scroll bar appears, its range and steps, scrolling, and bad pictures.
-#include "app/platform.h"
-#include "windows/help/helpwindows.h"
-#include "windows/help/scrollerform.h"
+#include "platform/desktop.h"
+#include "windows/helpwindows.h"
+#include "windows/exampleviewer.h"
 
 #include <QApplication>
 #include <QDir>
@@ -51,7 +51,7 @@ private:
 
 void ExampleWindowTest::initTestCase()
 {
-    SetMessageHook([this](const ShownMessage &message) { m_messages.append(message); });
+    setMessageHook([this](const ShownMessage &message) { m_messages.append(message); });
 }
 
 void ExampleWindowTest::init()
@@ -59,7 +59,7 @@ void ExampleWindowTest::init()
     m_folder = std::make_unique<QTemporaryDir>();
     QVERIFY(m_folder->isValid());
     QVERIFY(QDir(m_folder->path()).mkdir("SOUND"));
-    SetProgramFolder(m_folder->path());
+    setProgramFolder(m_folder->path());
     m_messages.clear();
 }
 
@@ -90,7 +90,7 @@ QRect ExampleWindowTest::barPart(QScrollBar *scrollBar, QStyle::SubControl part)
 void ExampleWindowTest::windowFrame()
 {
     writePicture(100);
-    ScrollerForm window;
+    ExampleViewer window;
     QVERIFY(window.isPictureLoaded());
     QCOMPARE(window.windowTitle(), QStringLiteral("Example - Quintrel"));
     QCOMPARE(window.windowFlags() & Qt::WindowType_Mask, Qt::Tool);
@@ -117,7 +117,7 @@ void ExampleWindowTest::scrollBarWhenNeeded()
     QFETCH(int, height);
     QFETCH(bool, scrollBar);
     writePicture(height);
-    ScrollerForm window;
+    ExampleViewer window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
@@ -148,7 +148,7 @@ void ExampleWindowTest::rangeAndSteps()
     QFETCH(int, height);
     QFETCH(int, maximum);
     writePicture(height, 8);
-    ScrollerForm window;
+    ExampleViewer window;
     QVERIFY(window.isPictureLoaded());
     QCOMPARE(window.scrollMaximum(), maximum);
     QCOMPARE(window.scrollValue(), 0);
@@ -170,7 +170,7 @@ void ExampleWindowTest::dragToTheEnd()
 {
     QFETCH(int, height);
     writePicture(height, 8);
-    ScrollerForm window;
+    ExampleViewer window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QScrollBar *scrollBar = bar(&window);
@@ -196,7 +196,7 @@ void ExampleWindowTest::dragToTheEnd()
 void ExampleWindowTest::arrowsAndTrough()
 {
     writePicture(1000);
-    ScrollerForm window;
+    ExampleViewer window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QScrollBar *scrollBar = bar(&window);
@@ -217,7 +217,7 @@ void ExampleWindowTest::arrowsAndTrough()
 void ExampleWindowTest::keysAndWheel()
 {
     writePicture(1000);
-    ScrollerForm window;
+    ExampleViewer window;
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QLabel *inner = picture(&window);
@@ -279,7 +279,7 @@ void ExampleWindowTest::unreadablePicture()
         }
     });
     watcher.start(10);
-    ShowExampleWindow();
+    showExampleWindow();
     watcher.stop();
     QVERIFY(!opened);
 
@@ -299,14 +299,14 @@ void ExampleWindowTest::everyOpeningStartsAtTheTop()
         int topOnOpening = 1;
         QTimer::singleShot(0, this, [&] {
             QTRY_VERIFY(QApplication::activeModalWidget());
-            auto *window = qobject_cast<ScrollerForm *>(QApplication::activeModalWidget());
+            auto *window = qobject_cast<ExampleViewer *>(QApplication::activeModalWidget());
             QVERIFY(window);
             topOnOpening = picture(window)->y();
             bar(window)->triggerAction(QAbstractSlider::SliderToMaximum);
             QCOMPARE(picture(window)->y(), -688);
             window->close();
         });
-        ShowExampleWindow();
+        showExampleWindow();
         QCOMPARE(topOnOpening, 0);
     }
     QVERIFY(m_messages.isEmpty());

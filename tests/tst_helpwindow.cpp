@@ -1,8 +1,8 @@
 // The help window: layout, the two views, reading the documents byte for byte, and the link.
-#include "app/platform.h"
+#include "platform/desktop.h"
 #include "game/board.h"
-#include "windows/help/frm_help.h"
-#include "windows/help/helpwindows.h"
+#include "windows/helpwindow.h"
+#include "windows/helpwindows.h"
 
 #include <QApplication>
 #include <QDir>
@@ -65,8 +65,8 @@ private:
 
 void HelpWindowTest::initTestCase()
 {
-    SetMessageHook([this](const ShownMessage &message) { m_messages.append(message); });
-    SetWebOpenerHook([this](const QUrl &address) {
+    setMessageHook([this](const ShownMessage &message) { m_messages.append(message); });
+    setWebOpenerHook([this](const QUrl &address) {
         m_opened.append(address);
         return m_openerSucceeds;
     });
@@ -76,7 +76,7 @@ void HelpWindowTest::init()
 {
     m_folder = std::make_unique<QTemporaryDir>();
     QVERIFY(m_folder->isValid());
-    SetProgramFolder(m_folder->path());
+    setProgramFolder(m_folder->path());
     ResetGameState();
     m_messages.clear();
     m_opened.clear();
@@ -113,7 +113,7 @@ void HelpWindowTest::layout()
 {
     QFETCH(QString, name);
     QFETCH(QRect, geometry);
-    frm_help window;
+    HelpWindow window;
     auto *element = window.findChild<QWidget *>(name);
     QVERIFY(element);
     QCOMPARE(element->parentWidget(), &window);
@@ -124,7 +124,7 @@ void HelpWindowTest::layout()
 
 void HelpWindowTest::windowFrame()
 {
-    frm_help window;
+    HelpWindow window;
     QCOMPARE(window.windowTitle(), QStringLiteral("Quintrel - Help"));
     QCOMPARE(window.windowFlags() & Qt::WindowType_Mask, Qt::Tool);
     QVERIFY(!window.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
@@ -156,7 +156,7 @@ void HelpWindowTest::views()
     writeDocument("ombrel.txt", "about us");
     helpMode = static_cast<int16_t>(mode);
 
-    frm_help window;
+    HelpWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QCOMPARE(textBox(&window)->toPlainText(), text);
@@ -169,7 +169,7 @@ void HelpWindowTest::views()
 void HelpWindowTest::focusAndTabOrder()
 {
     helpMode = 0;
-    frm_help window;
+    HelpWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QCOMPARE(QApplication::focusWidget(), button(&window, 4));
@@ -186,7 +186,7 @@ void HelpWindowTest::reactivationKeepsView()
     writeDocument("rules.txt", "the rules");
     writeDocument("ombrel.txt", "about us");
     helpMode = 0;
-    frm_help window;
+    HelpWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QTest::mouseClick(button(&window, 5), Qt::LeftButton);
@@ -212,7 +212,7 @@ void HelpWindowTest::shownWithoutActivation()
 {
     writeDocument("ombrel.txt", "about us");
     helpMode = 1;
-    frm_help window;
+    HelpWindow window;
     ActivationEater eater;
     window.installEventFilter(&eater);
     window.show();
@@ -230,7 +230,7 @@ void HelpWindowTest::buttonsSwitchAndReread()
     writeDocument("ombrel.txt", "about, first edition");
     helpMode = 0;
 
-    frm_help window;
+    HelpWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QPlainTextEdit *box = textBox(&window);
@@ -293,7 +293,7 @@ void HelpWindowTest::byteForByte()
     QFETCH(QString, shown);
     writeDocument("rules.txt", bytes);
 
-    frm_help window;
+    HelpWindow window;
     window.DisplayHelp("rules.txt");
     QCOMPARE(textBox(&window)->toPlainText(), shown);
     // Reading opens the document for writing too, but leaves it as it was.
@@ -306,7 +306,7 @@ void HelpWindowTest::byteForByte()
 void HelpWindowTest::missingDocumentLeftEmpty()
 {
     helpMode = 1;
-    frm_help window;
+    HelpWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QCOMPARE(textBox(&window)->toPlainText(), QString());
@@ -336,7 +336,7 @@ void HelpWindowTest::unreadableDocument()
         QVERIFY(QDir(m_folder->path()).mkdir("rules.txt"));
     }
     helpMode = 1;
-    frm_help window;
+    HelpWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QCOMPARE(textBox(&window)->toPlainText(), QStringLiteral("about us"));
@@ -359,7 +359,7 @@ void HelpWindowTest::textBoxIsReadOnly()
 {
     writeDocument("rules.txt", "fixed text");
     helpMode = 0;
-    frm_help window;
+    HelpWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QPlainTextEdit *box = textBox(&window);
@@ -376,7 +376,7 @@ void HelpWindowTest::textBoxIsReadOnly()
 
 void HelpWindowTest::linkLook()
 {
-    frm_help window;
+    HelpWindow window;
     auto *link = window.findChild<QLabel *>("lbl_url");
     QCOMPARE(link->text(), QString::fromLatin1(MakerHostName));
     QCOMPARE(QUrl(QString::fromLatin1(MakerWebAddress)).host(), link->text());
@@ -411,7 +411,7 @@ void HelpWindowTest::link()
     QFETCH(bool, opens);
     m_openerSucceeds = openerSucceeds;
     helpMode = 1;
-    frm_help window;
+    HelpWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     auto *link = window.findChild<QLabel *>("lbl_url");
@@ -469,7 +469,7 @@ void HelpWindowTest::modalOpening()
             shown = textBox(modal)->toPlainText();
             QTest::mouseClick(button(modal, 4), Qt::LeftButton);
         });
-        ShowHelpWindow();
+        showHelpWindow();
         QVERIFY(wasModal);
         QCOMPARE(shown, mode == 1 ? QStringLiteral("about us") : QStringLiteral("the rules"));
     }
@@ -487,7 +487,7 @@ void HelpWindowTest::windowDeletedWhileOpen()
         opened = QApplication::activeModalWidget();
         delete opened.data();
     });
-    ShowHelpWindow();
+    showHelpWindow();
     QVERIFY(opened.isNull());
 }
 

@@ -1,5 +1,5 @@
 // The desktop layer: window sizes, the display check, the program folder.
-#include "app/platform.h"
+#include "platform/desktop.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -35,7 +35,7 @@ private slots:
         QFETCH(int, style);
         QFETCH(QSize, outer);
         QFETCH(QSize, client);
-        const WindowSizes sizes = ComputeWindowSizes(width, height, menu, static_cast<BorderStyle>(style));
+        const WindowSizes sizes = computeWindowSizes(width, height, menu, static_cast<BorderStyle>(style));
         QCOMPARE(sizes.outer, outer);
         QCOMPARE(sizes.client, client);
     }
@@ -44,9 +44,9 @@ private slots:
     {
         // The help window lays out elements down to y 300 and x 435; the win window shows a
         // 312 x 132 banner.
-        const QSize help = ComputeWindowSizes(440, 280, true, BorderStyle::FixedTool).client;
+        const QSize help = computeWindowSizes(440, 280, true, BorderStyle::FixedTool).client;
         QVERIFY(help.width() >= 435 && help.height() >= 300);
-        const QSize win = ComputeWindowSizes(312, 130, false, BorderStyle::FixedTool).client;
+        const QSize win = computeWindowSizes(312, 130, false, BorderStyle::FixedTool).client;
         QVERIFY(win.width() >= 312 && win.height() >= 132);
     }
 
@@ -63,12 +63,12 @@ private slots:
         QFETCH(int, flags);
         QFETCH(QSize, size);
         QWidget window(nullptr, Qt::WindowFlags(flags));
-        SizeWindowToClient(&window, 521, 540, false);
+        sizeWindowToClient(&window, 521, 540, false);
         QCOMPARE(window.size(), size);
         QCOMPARE(window.minimumSize(), size);
         QCOMPARE(window.maximumSize(), size);
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        const QSize outer = ComputeWindowSizes(521, 540, false, BorderStyle::FixedSingle).outer;
+        const QSize outer = computeWindowSizes(521, 540, false, BorderStyle::FixedSingle).outer;
         QCOMPARE(window.pos(), QPoint(screen.left() + (screen.width() - outer.width()) / 2,
                                       screen.top() + (screen.height() - outer.height()) / 2));
     }
@@ -94,16 +94,16 @@ private slots:
         QFETCH(double, dpi);
         QFETCH(int, twips);
         QFETCH(bool, large);
-        QCOMPARE(TwipsPerPixel(dpi), twips);
-        QCOMPARE(IsLargeFontDensity(dpi), large);
+        QCOMPARE(twipsPerPixel(dpi), twips);
+        QCOMPARE(isLargeFontDensity(dpi), large);
     }
 
     void densityIsTheRealOne()
     {
         // CTest runs this with QT_FONT_DPI=96; the density must undo Qt's device-pixel split.
         const QScreen *screen = QGuiApplication::primaryScreen();
-        QCOMPARE(DisplayDensity(), screen->logicalDotsPerInchX() * screen->devicePixelRatio());
-        QCOMPARE(qRound(DisplayDensity()), 96);
+        QCOMPARE(displayDensity(), screen->logicalDotsPerInchX() * screen->devicePixelRatio());
+        QCOMPARE(qRound(displayDensity()), 96);
     }
 
     void programFiles_data()
@@ -120,16 +120,16 @@ private slots:
         QFETCH(QString, folder);
         QFETCH(QString, name);
         QFETCH(QString, path);
-        SetProgramFolder(folder);
-        QCOMPARE(ProgramFile(name), path);
+        setProgramFolder(folder);
+        QCOMPARE(programFile(name), path);
     }
 
     void messagesReachTheHook()
     {
         QList<ShownMessage> shown;
-        SetMessageHook([&](const ShownMessage &message) { shown.append(message); });
-        ShowMessage(QStringLiteral("text"), QStringLiteral("title"), MessageIcon::Information);
-        SetMessageHook({});
+        setMessageHook([&](const ShownMessage &message) { shown.append(message); });
+        showMessage(QStringLiteral("text"), QStringLiteral("title"), MessageIcon::Information);
+        setMessageHook({});
         QCOMPARE(shown.size(), 1);
         QCOMPARE(shown[0].text, QStringLiteral("text"));
         QCOMPARE(shown[0].title, QStringLiteral("title"));

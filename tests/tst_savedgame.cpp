@@ -17,9 +17,9 @@ using namespace quintrel;
 namespace {
 
 // A board as nine "card:orientation" pairs, positions 1 to 9.
-BoardCells boardOf(const QString &picture)
+Board boardOf(const QString &picture)
 {
-    BoardCells board;
+    Board board;
     const QStringList cells = picture.split(' ', Qt::SkipEmptyParts);
     if (cells.size() != PositionCount)
         qFatal("a board picture needs nine cells: %s", qPrintable(picture));
@@ -32,9 +32,9 @@ BoardCells boardOf(const QString &picture)
 }
 
 // The same for the pending fields that a load fills.
-BoardCells savedBoardOf(const QString &picture)
+Board savedBoardOf(const QString &picture)
 {
-    BoardCells board = boardOf(picture);
+    Board board = boardOf(picture);
     for (int p = 1; p <= PositionCount; ++p) {
         board[p].savedCard = board[p].card;
         board[p].savedOrientation = board[p].orientation;
@@ -44,7 +44,7 @@ BoardCells savedBoardOf(const QString &picture)
     return board;
 }
 
-QString savedPicture(const BoardCells &board)
+QString savedPicture(const Board &board)
 {
     QStringList cells;
     for (int p = 1; p <= PositionCount; ++p)
@@ -52,7 +52,7 @@ QString savedPicture(const BoardCells &board)
     return cells.join(' ');
 }
 
-QString picture(const BoardCells &board)
+QString picture(const Board &board)
 {
     QStringList cells;
     for (int p = 1; p <= PositionCount; ++p)
@@ -60,10 +60,10 @@ QString picture(const BoardCells &board)
     return cells.join(' ');
 }
 
-BoardCells startBoard()
+Board startBoard()
 {
-    BoardCells board;
-    SetStartPosition(board);
+    Board board;
+    setStartPosition(board);
     return board;
 }
 
@@ -122,7 +122,7 @@ void TestSavedGame::freshSaveWritesExactlyTheEighteenKeys()
 {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    const SaveOutcome outcome = SaveBoard(dir.path() + '/', startBoard());
+    const SaveOutcome outcome = saveBoard(dir.path() + '/', startBoard());
     QCOMPARE(outcome.status, SaveOutcome::Status::Saved);
     QVERIFY(outcome.reason.isEmpty());
     QCOMPARE(outcome.path, dir.filePath("game.ini"));
@@ -134,8 +134,8 @@ void TestSavedGame::savingTwiceKeepsOneSetOfKeys()
 {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    QCOMPARE(SaveBoard(dir.path(), startBoard()).status, SaveOutcome::Status::Saved);
-    QCOMPARE(SaveBoard(dir.path(), boardOf("1030:2 1020:1 1010:4 1040:1 1050:1 1060:1 1070:1 1080:1 1090:3")).status,
+    QCOMPARE(saveBoard(dir.path(), startBoard()).status, SaveOutcome::Status::Saved);
+    QCOMPARE(saveBoard(dir.path(), boardOf("1030:2 1020:1 1010:4 1040:1 1050:1 1060:1 1070:1 1080:1 1090:3")).status,
              SaveOutcome::Status::Saved);
 
     QByteArray expected = StartFile;
@@ -154,7 +154,7 @@ void TestSavedGame::saveKeepsWhatItDoesNotWrite()
                             "[Tile]\r\nDir 1=1090\r\nHint=yes\r\n\r\n"
                             "[Extra]\r\nfoo = bar\r\n"
                             "[Spin]\r\n; orientations\r\nTile 1=4\r\n"));
-    QCOMPARE(SaveBoard(dir.path(), startBoard()).status, SaveOutcome::Status::Saved);
+    QCOMPARE(saveBoard(dir.path(), startBoard()).status, SaveOutcome::Status::Saved);
     QCOMPARE(fileContents(path), QByteArray("; Quintrel\r\n"
                                             "[Tile]\r\nDir 1=1010\r\nHint=yes\r\n"
                                             "Dir 2=1020\r\nDir 3=1030\r\nDir 4=1040\r\nDir 5=1050\r\n"
@@ -164,8 +164,8 @@ void TestSavedGame::saveKeepsWhatItDoesNotWrite()
                                             "Tile 2=1\r\nTile 3=1\r\nTile 4=1\r\nTile 5=1\r\n"
                                             "Tile 6=1\r\nTile 7=1\r\nTile 8=1\r\nTile 9=1\r\n"));
 
-    BoardCells loaded;
-    const LoadOutcome outcome = ReadSavedGame(dir.path(), loaded);
+    Board loaded;
+    const LoadOutcome outcome = readSavedGame(dir.path(), loaded);
     QCOMPARE(outcome.status, LoadOutcome::Status::Loaded);
     QCOMPARE(outcome.valuesRead, 18);
     QCOMPARE(savedPicture(loaded), picture(startBoard()));
@@ -185,9 +185,9 @@ void TestSavedGame::saveAndLoadGiveTheBoardBack()
     QFETCH(QString, board);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    QCOMPARE(SaveBoard(dir.path(), boardOf(board)).status, SaveOutcome::Status::Saved);
-    BoardCells loaded;
-    const LoadOutcome outcome = ReadSavedGame(dir.path(), loaded);
+    QCOMPARE(saveBoard(dir.path(), boardOf(board)).status, SaveOutcome::Status::Saved);
+    Board loaded;
+    const LoadOutcome outcome = readSavedGame(dir.path(), loaded);
     QCOMPARE(outcome.status, LoadOutcome::Status::Loaded);
     QCOMPARE(outcome.valuesRead, 18);
     QCOMPARE(savedPicture(loaded), board);
@@ -247,10 +247,10 @@ void TestSavedGame::load()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     QVERIFY(writeFile(dir.filePath("GAME.INI"), file));
-    BoardCells board = savedBoardOf(savedBefore);
-    SetStartPosition(board);
+    Board board = savedBoardOf(savedBefore);
+    setStartPosition(board);
 
-    const LoadOutcome outcome = ReadSavedGame(dir.path(), board);
+    const LoadOutcome outcome = readSavedGame(dir.path(), board);
     QCOMPARE(outcome.status, LoadOutcome::Status::Loaded);
     QCOMPARE(outcome.valuesRead, valuesRead);
     QCOMPARE(savedPicture(board), savedAfter);
@@ -263,8 +263,8 @@ void TestSavedGame::noFileIsNoSavedGame()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     QVERIFY(writeFile(dir.filePath("game.ini.bak"), StartFile));
-    BoardCells board = savedBoardOf("1:1 2:2 3:3 4:4 5:1 6:2 7:3 8:4 9:1");
-    const LoadOutcome outcome = ReadSavedGame(dir.path(), board);
+    Board board = savedBoardOf("1:1 2:2 3:3 4:4 5:1 6:2 7:3 8:4 9:1");
+    const LoadOutcome outcome = readSavedGame(dir.path(), board);
     QCOMPARE(outcome.status, LoadOutcome::Status::NoSavedGame);
     QCOMPARE(savedPicture(board), QString("1:1 2:2 3:3 4:4 5:1 6:2 7:3 8:4 9:1"));
     QCOMPARE(folderEntries(dir.path()), QStringList{"game.ini.bak"});
@@ -300,11 +300,11 @@ void TestSavedGame::saveAndLoadMeetOnOneFileWhateverItsCase()
         else
             QVERIFY(writeFile(dir.filePath(existing[i]), "[Tile]\r\nDir 1=" + QByteArray::number(i + 1) + "\r\n"));
     }
-    QCOMPARE(FindSavedGameFile(dir.path()), dir.filePath(chosen));
+    QCOMPARE(findSavedGameFile(dir.path()), dir.filePath(chosen));
 
     const qsizetype chosenIndex = existing.indexOf(chosen);
-    BoardCells board;
-    const LoadOutcome loaded = ReadSavedGame(dir.path(), board);
+    Board board;
+    const LoadOutcome loaded = readSavedGame(dir.path(), board);
     QCOMPARE(loaded.path, dir.filePath(chosen));
     if (chosenIndex >= 0) {
         QCOMPARE(loaded.status, LoadOutcome::Status::Loaded);
@@ -317,7 +317,7 @@ void TestSavedGame::saveAndLoadMeetOnOneFileWhateverItsCase()
     if (!expectedEntries.contains(chosen))
         expectedEntries << chosen;
     expectedEntries.sort();
-    const SaveOutcome saved = SaveBoard(dir.path(), startBoard());
+    const SaveOutcome saved = saveBoard(dir.path(), startBoard());
     QCOMPARE(saved.status, SaveOutcome::Status::Saved);
     QCOMPARE(saved.path, dir.filePath(chosen));
     QCOMPARE(folderEntries(dir.path()), expectedEntries);
@@ -326,7 +326,7 @@ void TestSavedGame::saveAndLoadMeetOnOneFileWhateverItsCase()
             QCOMPARE(fileContents(dir.filePath(existing[i])), "[Tile]\r\nDir 1=" + QByteArray::number(i + 1) + "\r\n");
     }
 
-    const LoadOutcome reloaded = ReadSavedGame(dir.path(), board);
+    const LoadOutcome reloaded = readSavedGame(dir.path(), board);
     QCOMPARE(reloaded.status, LoadOutcome::Status::Loaded);
     QCOMPARE(board[1].savedCard, int16_t(1010));
 }
@@ -357,13 +357,13 @@ void TestSavedGame::unusableFileIsLeftAlone()
         QVERIFY(QFile::setPermissions(dir.filePath(name), QFileDevice::Permissions{}));
     }
 
-    BoardCells board = savedBoardOf("1:1 2:2 3:3 4:4 5:1 6:2 7:3 8:4 9:1");
-    const LoadOutcome loaded = ReadSavedGame(dir.path(), board);
+    Board board = savedBoardOf("1:1 2:2 3:3 4:4 5:1 6:2 7:3 8:4 9:1");
+    const LoadOutcome loaded = readSavedGame(dir.path(), board);
     QCOMPARE(loaded.status, LoadOutcome::Status::Unreadable);
     QVERIFY(loaded.reason.contains(name));
     QCOMPARE(savedPicture(board), QString("1:1 2:2 3:3 4:4 5:1 6:2 7:3 8:4 9:1"));
 
-    const SaveOutcome saved = SaveBoard(dir.path(), startBoard());
+    const SaveOutcome saved = saveBoard(dir.path(), startBoard());
     QCOMPARE(saved.status, SaveOutcome::Status::NotAttempted);
     QVERIFY(saved.reason.contains(name));
     QCOMPARE(folderEntries(dir.path()), QStringList{name});
@@ -386,7 +386,7 @@ void TestSavedGame::failedWriteKeepsTheOldFile()
     small.rlim_cur = 64;
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const SaveOutcome outcome = SaveBoard(dir.path(), startBoard());
+    const SaveOutcome outcome = saveBoard(dir.path(), startBoard());
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
 
@@ -407,7 +407,7 @@ void TestSavedGame::readOnlyFolderFailsAndKeepsTheOldFile()
     const QString path = dir.filePath("game.ini");
     QVERIFY(writeFile(path, StartFile));
     QVERIFY(::chmod(QFile::encodeName(dir.path()).constData(), 0555) == 0);
-    const SaveOutcome outcome = SaveBoard(dir.path(), boardOf("0:0 0:0 0:0 0:0 0:0 0:0 0:0 0:0 0:0"));
+    const SaveOutcome outcome = saveBoard(dir.path(), boardOf("0:0 0:0 0:0 0:0 0:0 0:0 0:0 0:0 0:0"));
     ::chmod(QFile::encodeName(dir.path()).constData(), 0755);
 
     QCOMPARE(outcome.status, SaveOutcome::Status::Failed);
@@ -420,13 +420,13 @@ void TestSavedGame::missingFolderFails()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString folder = dir.filePath("gone");
-    const SaveOutcome outcome = SaveBoard(folder, startBoard());
+    const SaveOutcome outcome = saveBoard(folder, startBoard());
     QCOMPARE(outcome.status, SaveOutcome::Status::Failed);
     QVERIFY(outcome.reason.contains("gone"));
     QVERIFY(!QFileInfo::exists(folder));
 
-    BoardCells board;
-    QCOMPARE(ReadSavedGame(folder, board).status, LoadOutcome::Status::NoSavedGame);
+    Board board;
+    QCOMPARE(readSavedGame(folder, board).status, LoadOutcome::Status::NoSavedGame);
 }
 
 void TestSavedGame::oversizedFileIsNeitherReadNorRewritten()
@@ -438,14 +438,14 @@ void TestSavedGame::oversizedFileIsNeitherReadNorRewritten()
     huge += QByteArray(Profile::MaxFileBytes, ';');
     QVERIFY(writeFile(path, huge));
 
-    BoardCells board = savedBoardOf("1:1 2:2 3:3 4:4 5:1 6:2 7:3 8:4 9:1");
-    const LoadOutcome loaded = ReadSavedGame(dir.path(), board);
+    Board board = savedBoardOf("1:1 2:2 3:3 4:4 5:1 6:2 7:3 8:4 9:1");
+    const LoadOutcome loaded = readSavedGame(dir.path(), board);
     QCOMPARE(loaded.status, LoadOutcome::Status::Loaded);
     QCOMPARE(loaded.valuesRead, 0);
     QVERIFY(!loaded.reason.isEmpty());
     QCOMPARE(savedPicture(board), QString("1:1 2:2 3:3 4:4 5:1 6:2 7:3 8:4 9:1"));
 
-    const SaveOutcome saved = SaveBoard(dir.path(), startBoard());
+    const SaveOutcome saved = saveBoard(dir.path(), startBoard());
     QCOMPARE(saved.status, SaveOutcome::Status::Failed);
     QVERIFY(saved.reason.contains("MiB"));
     QVERIFY(fileContents(path) == huge);
@@ -505,7 +505,7 @@ void TestSavedGame::convert()
     QFETCH(bool, converts);
     QFETCH(int, value);
 
-    const std::optional<int16_t> result = ConvertSavedNumber(text);
+    const std::optional<int16_t> result = convertSavedNumber(text);
     QCOMPARE(result.has_value(), converts);
     if (converts)
         QCOMPARE(int(*result), value);

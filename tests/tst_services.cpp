@@ -1,5 +1,5 @@
 // The shared services: the pause and the whole-file reader.
-#include "app/services.h"
+#include "platform/services.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -69,7 +69,7 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("file.bin"));
         writeFile(path, stored);
         QByteArray contents("stale");
-        QVERIFY(ReadTextFile(path, contents));
+        QVERIFY(readTextFile(path, contents));
         QCOMPARE(contents, read);
         // The file itself is left as it was.
         QFile file(path);
@@ -82,7 +82,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("SNIP1.WAV"));
         QByteArray contents("stale");
-        QVERIFY(ReadTextFile(path, contents));
+        QVERIFY(readTextFile(path, contents));
         QVERIFY(contents.isEmpty());
         QVERIFY(QFile::exists(path));
         QCOMPARE(QFileInfo(path).size(), 0);
@@ -100,7 +100,7 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
         QByteArray contents("stale");
-        QVERIFY(!ReadTextFile(dir.filePath(relative), contents));
+        QVERIFY(!readTextFile(dir.filePath(relative), contents));
         QVERIFY(contents.isEmpty());
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("no"))));
     }
@@ -112,7 +112,7 @@ private slots:
         writeFile(path, "RIFF");
         QVERIFY(QFile::setPermissions(path, QFile::ReadOwner));
         QByteArray contents;
-        QVERIFY(ReadTextFile(path, contents));
+        QVERIFY(readTextFile(path, contents));
         QCOMPARE(contents, QByteArray("RIFF"));
     }
 
@@ -130,7 +130,7 @@ private slots:
         QTimer::singleShot(0, this, [&] { delivered = true; });
         QElapsedTimer clock;
         clock.start();
-        WaitSeconds(seconds);
+        waitSeconds(seconds);
         QVERIFY(!delivered);
         QVERIFY(clock.elapsed() < 50);
         QTRY_VERIFY(delivered);
@@ -142,7 +142,7 @@ private slots:
         QTimer::singleShot(20, this, [&] { delivered = true; });
         QElapsedTimer clock;
         clock.start();
-        WaitSeconds(0.15f);
+        waitSeconds(0.15f);
         QVERIFY(clock.nsecsElapsed() >= 150'000'000);
         QVERIFY(delivered);
     }
@@ -152,7 +152,7 @@ private slots:
         const double before = processorSeconds();
         QElapsedTimer clock;
         clock.start();
-        WaitSeconds(0.5f);
+        waitSeconds(0.5f);
         const double used = processorSeconds() - before;
         QVERIFY(clock.elapsed() >= 500);
         QVERIFY2(used < 0.1, qPrintable(QStringLiteral("%1 s of processor time in a 0.5 s pause").arg(used)));
@@ -165,16 +165,16 @@ private slots:
         clock.start();
         bool innerReturned = false;
         QTimer::singleShot(10, this, [&] {
-            QTimer::singleShot(10, this, [] { AbortWaits(); });
-            WaitSeconds(5.0f);
+            QTimer::singleShot(10, this, [] { abortWaits(); });
+            waitSeconds(5.0f);
             innerReturned = true;
         });
-        WaitSeconds(5.0f);
+        waitSeconds(5.0f);
         QVERIFY(innerReturned);
         QVERIFY(clock.elapsed() < 2000);
         // A new pause after the abort waits its full time again.
         clock.restart();
-        WaitSeconds(0.05f);
+        waitSeconds(0.05f);
         QVERIFY(clock.elapsed() >= 50);
     }
 };

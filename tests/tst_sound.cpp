@@ -1,5 +1,5 @@
 // tst_sound.cpp: the sound player on SDL's disk audio driver, which records what really reached the output.
-#include "app/sound.h"
+#include "platform/soundplayer.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -105,14 +105,14 @@ bool isSilent(const QByteArray &recording)
 int exerciseWithoutDevice()
 {
     QByteArray image = wavImage(16, 2, OutputRateHz, sweep16(4410, 2));
-    PlayWave(image);
-    PlayWave(image);
-    PlayWaveFile(qEnvironmentVariable(ChildWaveVariable));
-    PlayWave(QByteArray("RIFF"));
-    StopSound();
-    ShutdownSound();
-    ShutdownSound();
-    PlayWave(image);
+    playWave(image);
+    playWave(image);
+    playWaveFile(qEnvironmentVariable(ChildWaveVariable));
+    playWave(QByteArray("RIFF"));
+    stopSound();
+    shutdownSound();
+    shutdownSound();
+    playWave(image);
     return 0;
 }
 
@@ -172,7 +172,7 @@ void TstSound::initTestCase()
 void TstSound::init()
 {
     // Let the previous test's sound drain out of the device, so each test records only its own.
-    StopSound();
+    stopSound();
     QTest::qWait(150);
 }
 
@@ -205,7 +205,7 @@ void TstSound::playedImageReachesTheOutput()
     QVERIFY(!expected.isEmpty() && !isSilent(expected));
 
     const qint64 start = outputSize();
-    PlayWave(image);
+    playWave(image);
     QTRY_VERIFY_WITH_TIMEOUT(recordingSince(start).contains(expected), 5000);
 }
 
@@ -229,7 +229,7 @@ void TstSound::unplayableImagesAreSilent()
     QFETCH(QByteArray, image);
 
     const qint64 start = outputSize();
-    PlayWave(image);
+    playWave(image);
     QTest::qWait(300);
     const QByteArray recording = recordingSince(start);
     QVERIFY(isSilent(recording));
@@ -266,7 +266,7 @@ void TstSound::playWaveFile()
     }
 
     const qint64 start = outputSize();
-    PlayWaveFile(path);
+    playWaveFile(path);
     if (expected.isEmpty()) {
         QTest::qWait(300);
         QVERIFY(isSilent(recordingSince(start)));
@@ -301,19 +301,19 @@ void TstSound::whatCutsOffAPlayingSound()
     auto framesOf = [](const QByteArray &recording, const QByteArray &frame) { return recording.count(frame); };
 
     const qint64 start = outputSize();
-    PlayWave(first);
+    playWave(first);
     QTRY_VERIFY_WITH_TIMEOUT(framesOf(recordingSince(start), firstFrame) > 0, 5000);
 
     if (action == "play")
-        PlayWave(second);
+        playWave(second);
     else if (action == "garbage")
-        PlayWave("RIFF....WAVEjunk");
+        playWave("RIFF....WAVEjunk");
     else if (action == "stop")
-        StopSound();
+        stopSound();
     else if (action == "missing file")
-        PlayWaveFile(m_dir.filePath("NO_SUCH.WAV"));
+        playWaveFile(m_dir.filePath("NO_SUCH.WAV"));
     else if (action == "empty")
-        PlayWave({});
+        playWave({});
 
     if (!cutsOff) {
         QTRY_COMPARE_WITH_TIMEOUT(framesOf(recordingSince(start), firstFrame), firstFrames, 5000);
@@ -370,37 +370,37 @@ void TstSound::playWaveCost()
 {
     const QByteArray click = wavImage(8, 1, 22050, sweep8(22050 / 4, 1));
     QBENCHMARK {
-        PlayWave(click);
+        playWave(click);
     }
-    StopSound();
+    stopSound();
 }
 
 // An idle device is closed, so that an idle game costs no processor time; the next sound opens it again.
 void TstSound::deviceRestsWhenQuiet()
 {
     const QByteArray first = sweep16(2205, 2);
-    PlayWave(wavImage(16, 2, 44100, first));
-    QVERIFY(IsSoundDeviceOpen());
-    QTRY_VERIFY_WITH_TIMEOUT(!IsSoundDeviceOpen(), 4000);
+    playWave(wavImage(16, 2, 44100, first));
+    QVERIFY(isSoundDeviceOpen());
+    QTRY_VERIFY_WITH_TIMEOUT(!isSoundDeviceOpen(), 4000);
 
     // The disk driver starts its file anew when the device opens.
     const QByteArray second = sweep16(4410, 2);
-    PlayWave(wavImage(16, 2, 44100, second));
-    QVERIFY(IsSoundDeviceOpen());
+    playWave(wavImage(16, 2, 44100, second));
+    QVERIFY(isSoundDeviceOpen());
     QTRY_VERIFY_WITH_TIMEOUT(recordingSince(0).contains(toOutputFormat(AUDIO_S16LSB, 2, 44100, second)), 5000);
 }
 
 // Runs last: once shut down, the player stays silent and never reopens the device.
 void TstSound::shutdownClosesTheOutputForGood()
 {
-    PlayWave(wavImage(16, 2, 44100, sweep16(441, 2)));
-    ShutdownSound();
-    ShutdownSound();
+    playWave(wavImage(16, 2, 44100, sweep16(441, 2)));
+    shutdownSound();
+    shutdownSound();
     const QByteArray closedRecording = recordingSince(0);
 
-    PlayWave(wavImage(16, 2, 44100, sweep16(4410, 2)));
-    PlayWaveFile(m_dir.filePath("APPLAUS.WAV"));
-    StopSound();
+    playWave(wavImage(16, 2, 44100, sweep16(4410, 2)));
+    playWaveFile(m_dir.filePath("APPLAUS.WAV"));
+    stopSound();
     QTest::qWait(300);
     QCOMPARE(recordingSince(0), closedRecording);
 }

@@ -1,5 +1,5 @@
 // tst_wavimage.cpp: the WAV image parser against well-formed, cut-short and hostile images.
-#include "app/wavimage.h"
+#include "platform/wavimage.h"
 
 #include <QDirIterator>
 #include <QFile>

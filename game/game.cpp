@@ -1,0 +1,153 @@
+// game.cpp: the rules of play on the one game value.
+#include "game/game.h"
+
+#include "game/solutions.h"
+
+#include <utility>
+
+namespace quintrel {
+
+std::size_t Game::index(int position)
+{
+    if (position < 1 || position > PositionCount)
+        throw std::out_of_range("board position " + std::to_string(position) + " is not 1 to 9");
+    return static_cast<std::size_t>(position - 1);
+}
+
+bool Game::isMarked(int position) const
+{
+    index(position);
+    return position == m_selection || position == m_swapPartner;
+}
+
+TileClick Game::clickTile(int position)
+{
+    index(position);
+    TileClick click;
+    if (m_won || m_swapPartner != 0)
+        return click;
+    click.change.add(position);
+    if (position == m_selection) {
+        click.action = TileAction::Deselect;
+        m_selection = 0;
+    } else if (m_selection == 0) {
+        click.action = TileAction::Select;
+        m_selection = position;
+    } else {
+        click.action = TileAction::Swap;
+        m_swapPartner = position;
+    }
+    return click;
+}
+
+Change Game::finishSwap()
+{
+    Change change;
+    if (m_swapPartner == 0)
+        return change;
+    const int a = m_selection;
+    const int b = m_swapPartner;
+    std::swap(m_board[a].card, m_board[b].card);
+    std::swap(m_board[a].orientation, m_board[b].orientation);
+    std::swap(m_shown[index(a)], m_shown[index(b)]);
+    m_selection = 0;
+    m_swapPartner = 0;
+    change.add(a);
+    change.add(b);
+    change.sound = Sound::Snip;
+    testWin(change);
+    return change;
+}
+
+Change Game::turn(int position)
+{
+    index(position);
+    Change change;
+    if (m_won || m_swapPartner != 0)
+        return change;
+    // A turn also ends a pending swap: the selected tile loses its mark.
+    if (m_selection != 0) {
+        change.add(m_selection);
+        m_selection = 0;
+    }
+    Cell &cell = m_board[position];
+    cell.orientation = nextOrientation(cell.orientation);
+    m_shown[index(position)] = cell.placement();
+    change.add(position);
+    change.sound = Sound::Click;
+    testWin(change);
+    return change;
+}
+
+void Game::clearTiles(Change &change)
+{
+    m_shown.fill(std::nullopt);
+    m_selection = 0;
+    m_swapPartner = 0;
+    m_won = false;
+    change.tiles = (1u << PositionCount) - 1;
+}
+
+std::vector<Step> Game::newGame()
+{
+    Change cleared;
+    clearTiles(cleared);
+    std::vector<Step> steps;
+    for (int p = 1; p <= PositionCount; ++p) {
+        m_board[p].card = startCard(p);
+        m_board[p].orientation = 1;
+        steps.push_back({p, m_board[p].placement(), p < PositionCount});
+    }
+    return steps;
+}
+
+std::vector<Step> Game::rebuild()
+{
+    Change cleared;
+    clearTiles(cleared);
+    std::vector<Step> steps;
+    for (int p = 1; p <= PositionCount; ++p)
+        steps.push_back({p, m_board[p].savedPlacement(), true});
+    return steps;
+}
+
+void Game::finishRebuild()
+{
+    for (int p = 1; p <= PositionCount; ++p) {
+        m_board[p].card = m_board[p].savedCard;
+        m_board[p].orientation = m_board[p].savedOrientation;
+    }
+}
+
+Change Game::show(const Step &step)
+{
+    m_shown.at(index(step.position)) = step.placement;
+    Change change;
+    change.add(step.position);
+    change.sound = Sound::Snip;
+    return change;
+}
+
+void Game::setSavedFields(const Board &from)
+{
+    for (int p = 1; p <= PositionCount; ++p) {
+        m_board[p].savedCard = from[p].savedCard;
+        m_board[p].savedOrientation = from[p].savedOrientation;
+    }
+}
+
+void Game::testWin(Change &change)
+{
+    if (matchingSolution(m_board) == 0)
+        return;
+    m_won = true;
+    change.won = true;
+}
+
+std::string cardPictureName(Placement placement)
+{
+    const auto digits = [](int16_t value) { return std::to_string(value < 0 ? -int(value) : int(value)); };
+    return digits(placement.card) + '/' + digits(placement.orientation) + ".gif";
+}
+
+} // namespace quintrel

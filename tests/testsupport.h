@@ -1,0 +1,238 @@
+// testsupport.h: what the tests share: files, the board notation, a program folder of stand-in
+// data, caught messages, and closing modal windows as they open.
+#pragma once
+
+#include "game/board.h"
+#include "platform/desktop.h"
+#include "platform/programfolder.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QImageWriter>
+#include <QPainter>
+#include <QPointer>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+
+namespace quintrel::testing {
+
+// ---- files ------------------------------------------------------------------------------------
+
+inline bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// The file's bytes, or "<unreadable>" when it cannot be read.
+inline QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+inline QStringList folderEntries(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+// ---- the board notation: nine "card:orientation" pairs, positions 1 to 9 ------------------------
+
+inline const QString StartText = QStringLiteral("1010:1 1020:1 1030:1 1040:1 1050:1 1060:1 1070:1 1080:1 1090:1");
+inline const QString Solution1Text = QStringLiteral("1050:3 1090:2 1070:3 1080:4 1010:3 1040:2 1030:3 1060:4 1020:1");
+
+// The cards and orientations of a board written in the notation; the saved fields stay 0.
+inline Board boardFrom(const QString &text)
+{
+    Board board;
+    const QStringList cells = text.split(u' ', Qt::SkipEmptyParts);
+    if (cells.size() != PositionCount)
+        qFatal("a board needs nine cells: %s", qPrintable(text));
+    for (int p = 1; p <= PositionCount; ++p) {
+        const QStringList parts = cells[p - 1].split(u':');
+        board[p].card = static_cast<int16_t>(parts.value(0).toInt());
+        board[p].orientation = static_cast<int16_t>(parts.value(1).toInt());
+    }
+    return board;
+}
+
+inline QString boardText(const Board &board)
+{
+    QStringList cells;
+    for (int p = 1; p <= PositionCount; ++p)
+        cells << QStringLiteral("%1:%2").arg(board[p].card).arg(board[p].orientation);
+    return cells.join(u' ');
+}
+
+inline QString savedText(const Board &board)
+{
+    QStringList cells;
+    for (int p = 1; p <= PositionCount; ++p)
+        cells << QStringLiteral("%1:%2").arg(board[p].savedCard).arg(board[p].savedOrientation);
+    return cells.join(u' ');
+}
+
+// The saved-game file that a save of this board writes into a new file.
+inline QByteArray savedGameFile(const QString &text)
+{
+    const Board board = boardFrom(text);
+    QByteArray file = "[Tile]\r\n";
+    for (int p = 1; p <= PositionCount; ++p)
+        file += "Dir " + QByteArray::number(p) + '=' + QByteArray::number(board[p].card) + "\r\n";
+    file += "[Spin]\r\n";
+    for (int p = 1; p <= PositionCount; ++p)
+        file += "Tile " + QByteArray::number(p) + '=' + QByteArray::number(board[p].orientation) + "\r\n";
+    return file;
+}
+
+// ---- stand-in data ------------------------------------------------------------------------------
+
+// A picture that only (card, orientation) has: a colour per card, a bar on the side that the
+// orientation names. Stored in PNG form under the .gif name; the reader goes by the contents.
+inline QImage cardImage(int card, int orientation)
+{
+    constexpr int Size = 172;
+    QImage image(Size, Size, QImage::Format_RGB32);
+    image.fill(QColor::fromHsv(((card - 1010) / 10 * 40) % 360, 200, 220));
+    QPainter painter(&image);
+    painter.fillRect(orientation == 1   ? QRect(0, 0, Size, 12)
+                     : orientation == 2 ? QRect(Size - 12, 0, 12, Size)
+                     : orientation == 3 ? QRect(0, Size - 12, Size, 12)
+                                        : QRect(0, 0, 12, Size),
+                     Qt::black);
+    return image;
+}
+
+// A minimal valid PCM WAV image (mono, 16 bits, 22050 Hz).
+inline QByteArray waveImage(int samples, char fill)
+{
+    QByteArray data(samples * 2, fill);
+    QByteArray image;
+    auto u32 = [&](quint32 v) {
+        for (int i = 0; i < 4; ++i)
+            image.append(char((v >> (8 * i)) & 0xff));
+    };
+    auto u16 = [&](quint16 v) {
+        image.append(char(v & 0xff));
+        image.append(char(v >> 8));
+    };
+    image.append("RIFF");
+    u32(36 + data.size());
+    image.append("WAVEfmt ");
+    u32(16);
+    u16(1);
+    u16(1);
+    u32(22050);
+    u32(44100);
+    u16(2);
+    u16(16);
+    image.append("data");
+    u32(data.size());
+    image.append(data);
+    return image;
+}
+
+// A temporary program folder with 36 card pictures that tell card and orientation apart, the icon
+// and the two move sounds; the program is pointed at it while it lives.
+class ProgramFolder {
+public:
+    ProgramFolder()
+    {
+        QDir root(m_dir.path());
+        for (int card = FirstCard; card <= LastCard; card += 10) {
+            root.mkdir(QString::number(card));
+            for (int orientation = 1; orientation <= 4; ++orientation)
+                cardImage(card, orientation).save(picturePath(card, orientation), "PNG");
+        }
+        root.mkdir(QStringLiteral("SOUND"));
+        QImage icon(32, 32, QImage::Format_ARGB32);
+        icon.fill(Qt::darkBlue);
+        QImageWriter(filePath(QStringLiteral("SOUND/QUINTREL.ICO")), "ico").write(icon);
+        write(QStringLiteral("SOUND/SNIP1.WAV"), waveImage(2205, 0x10));
+        write(QStringLiteral("SOUND/CLICK.WAV"), waveImage(661, 0x11));
+        setProgramFolder(m_dir.path());
+    }
+
+    QString path() const { return m_dir.path(); }
+    QString filePath(const QString &name) const { return QDir(m_dir.path()).filePath(name); }
+    QString picturePath(int card, int orientation) const
+    {
+        return filePath(QStringLiteral("%1/%2.gif").arg(card).arg(orientation));
+    }
+    bool write(const QString &name, const QByteArray &bytes) const { return writeFile(filePath(name), bytes); }
+    QByteArray read(const QString &name) const { return readFile(filePath(name)); }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// ---- messages and modal windows -----------------------------------------------------------------
+
+// Catches the messages the program shows instead of opening message boxes, while it lives.
+class CaughtMessages {
+public:
+    CaughtMessages()
+    {
+        setMessageHook([this](const ShownMessage &message) { messages.append(message); });
+    }
+    ~CaughtMessages() { setMessageHook({}); }
+    CaughtMessages(const CaughtMessages &) = delete;
+    CaughtMessages &operator=(const CaughtMessages &) = delete;
+
+    QStringList texts() const
+    {
+        QStringList all;
+        for (const ShownMessage &message : messages)
+            all << message.text;
+        return all;
+    }
+    bool isEmpty() const { return messages.isEmpty(); }
+    void clear() { messages.clear(); }
+
+    QList<ShownMessage> messages;
+};
+
+// Watches for modal windows of one kind as they become active, runs `check` on each, closes it
+// and counts them.
+template <typename Window>
+class ModalWatcher : public QObject {
+public:
+    explicit ModalWatcher(std::function<void(Window *)> check = {})
+        : m_check(std::move(check))
+    {
+        m_timer.setInterval(5);
+        QObject::connect(&m_timer, &QTimer::timeout, this, [this] {
+            auto *window = qobject_cast<Window *>(QApplication::activeModalWidget());
+            // Acted on once it is active, when it has set itself up for what it shows.
+            if (window && window->isVisible() && window->isActiveWindow() && window != m_last) {
+                m_last = window;
+                ++count;
+                if (m_check)
+                    m_check(window);
+                window->close();
+            }
+        });
+        m_timer.start();
+    }
+    int count = 0;
+
+private:
+    std::function<void(Window *)> m_check;
+    QTimer m_timer;
+    QPointer<Window> m_last;
+};
+
+// Runs `action` after `ms` milliseconds on the event loop, while the caller may be inside a pause.
+inline void after(int ms, std::function<void()> action)
+{
+    QTimer::singleShot(ms, qApp, std::move(action));
+}
+
+} // namespace quintrel::testing

@@ -1,0 +1,458 @@
+// boardwindow.cpp: the board window's set-up, its menus, input routing and the timed sequences.
+#include "windows/boardwindow.h"
+
+#include "platform/desktop.h"
+#include "platform/filereading.h"
+#include "platform/pause.h"
+#include "platform/programfolder.h"
+#include "platform/soundplayer.h"
+#include "platform/windowsizing.h"
+#include "savegame/savedgame.h"
+#include "windows/boardlayout.h"
+#include "windows/exampleviewer.h"
+#include "windows/handcursor.h"
+#include "windows/helpwindow.h"
+#include "windows/spinhandle.h"
+#include "windows/splashwindow.h"
+#include "windows/tilewidget.h"
+#include "windows/winwindow.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QIcon>
+#include <QImageReader>
+#include <QMenuBar>
+#include <QTimer>
+
+namespace quintrel {
+
+namespace {
+
+constexpr int FirstDealFallbackMs = 300;
+
+const char LargeFontsMessage[] =
+    "Your video display is set to LARGE FONTS. This application requires a setting of Small Fonts. "
+    "Right click on your desktop, select PROPERTIES,then SETTINGS. Change Fonts from Large to Small, "
+    "then click on the APPLY button.";
+
+QString cardPicturePath(Placement placement)
+{
+    return programFile(QString::fromStdString(cardPictureName(placement)));
+}
+
+} // namespace
+
+BoardWindow::BoardWindow()
+    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                               | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    , m_pause(waitFor)
+{
+    setObjectName(QStringLiteral("frm_brd"));
+    setWindowTitle(QString::fromLatin1(GameTitle));
+}
+
+BoardWindow::~BoardWindow()
+{
+    delete m_splash.data();
+}
+
+SplashWindow *BoardWindow::takeSplash()
+{
+    SplashWindow *splash = m_splash.data();
+    m_splash = nullptr;
+    return splash;
+}
+
+void BoardWindow::setStepPause(Pause pause)
+{
+    m_pause = std::move(pause);
+}
+
+bool BoardWindow::setUp()
+{
+    createMenus();
+    sizeWindowToClient(this, BoardLayout::ClientWidth, BoardLayout::ClientHeight, false);
+
+    // The display check. Making the splash window here mirrors the order of the start-up: the
+    // splash is set up, still hidden, before the board is laid out.
+    m_splash = new SplashWindow();
+    if (isLargeFontDensity(displayDensity())) {
+        showMessage(QString::fromLatin1(LargeFontsMessage), QString::fromLatin1(ApplicationTitle), MessageIcon::None);
+        m_exitCode = 0;
+        return false;
+    }
+
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client);
+    for (int p = 1; p <= PositionCount; ++p) {
+        auto *tile = new TileWidget(p, client);
+        tile->move(BoardLayout::tileOrigin(p));
+        connect(tile, &TileWidget::clicked, this, &BoardWindow::onTileClicked);
+        m_tiles[p - 1] = tile;
+    }
+    const QCursor hand = handCursor();
+    for (int p = 1; p <= PositionCount; ++p) {
+        auto *handle = new SpinHandle(p, hand, client);
+        handle->move(BoardLayout::spinHandleOrigin(p));
+        connect(handle, &SpinHandle::clicked, this, &BoardWindow::onSpinHandleClicked);
+        m_handles[p - 1] = handle;
+    }
+    for (SpinHandle *handle : m_handles)
+        handle->raise();
+
+    const QString iconPath = programFile(QStringLiteral("SOUND/QUINTREL.ICO"));
+    QImageReader iconReader(iconPath);
+    if (iconReader.read().isNull()) {
+        showMessage(QStringLiteral("Quintrel cannot start: its window icon \"%1\" is missing or is not an icon "
+                                   "file (%2).\n\nReinstall Quintrel so that the folder \"SOUND\" beside the "
+                                   "program holds QUINTREL.ICO again.")
+                        .arg(iconPath, iconReader.errorString()),
+                    QString::fromLatin1(GameTitle), MessageIcon::Critical);
+        m_exitCode = 1;
+        return false;
+    }
+    setWindowIcon(QIcon(iconPath));
+
+    readTextFile(programFile(QStringLiteral("SOUND/SNIP1.WAV")), m_snipSound);
+    readTextFile(programFile(QStringLiteral("SOUND/CLICK.WAV")), m_clickSound);
+
+    m_firstDealArmed = true;
+    return true;
+}
+
+void BoardWindow::createMenus()
+{
+    QMenuBar *bar = menuBar();
+    bar->setObjectName(QStringLiteral("menu_bar"));
+    // The board below the menu bar needs 522 of the 541 pixels inside the frame.
+    bar->setFixedHeight(FrameMetrics::MenuBarHeight);
+
+    QMenu *file = bar->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnu_file"));
+    addEntry(file, "mnu_new", QStringLiteral("&New Game"), [this] { newGame(); });
+    file->addSeparator()->setObjectName(QStringLiteral("mnu_sep1"));
+    addEntry(file, "mnu_save", QStringLiteral("&Save Current Game"), [this] { saveGame(); });
+    file->addSeparator()->setObjectName(QStringLiteral("mnu_sep2"));
+    addEntry(file, "mnu_load", QStringLiteral("&Load Saved Game"), [this] { loadSavedGame(); });
+    file->addSeparator()->setObjectName(QStringLiteral("mnu_sep3"));
+    addEntry(file, "mnu_exit", QStringLiteral("E&xit"), [this] { close(); });
+
+    QMenu *help = bar->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnu_help"));
+    addEntry(help, "mnu_rules", QStringLiteral("&Rules"), [this] { showRules(); });
+    help->addSeparator()->setObjectName(QStringLiteral("mnu_sep4"));
+    addEntry(help, "mnu_example", QStringLiteral("&Example"), [this] { showExample(); });
+    help->addSeparator()->setObjectName(QStringLiteral("mnu_sep5"));
+    addEntry(help, "mnu_about", QStringLiteral("&About..."), [this] { showAbout(); });
+}
+
+void BoardWindow::addEntry(QMenu *menu, const char *name, const QString &caption, std::function<void()> command)
+{
+    QAction *action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    // Queued, so that the menu has closed and its own event loop has ended before the command runs.
+    connect(action, &QAction::triggered, this, std::move(command), Qt::QueuedConnection);
+}
+
+TileWidget *BoardWindow::tile(int position) const
+{
+    return m_tiles.at(static_cast<std::size_t>(position - 1));
+}
+
+SpinHandle *BoardWindow::spinHandle(int position) const
+{
+    return m_handles.at(static_cast<std::size_t>(position - 1));
+}
+
+bool BoardWindow::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate) {
+        const bool handled = QMainWindow::event(event);
+        onActivated();
+        return handled;
+    }
+    return QMainWindow::event(event);
+}
+
+void BoardWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    // A desktop without a window manager never activates the window: the first deal then starts
+    // shortly after the first showing all the same.
+    if (m_firstDealArmed)
+        QTimer::singleShot(FirstDealFallbackMs, this, [this] {
+            if (isVisible())
+                onActivated();
+        });
+}
+
+void BoardWindow::onActivated()
+{
+    // Only the first activation deals; every later one (after a message box, the win window or
+    // the help window) does nothing.
+    if (!m_firstDealArmed)
+        return;
+    m_firstDealArmed = false;
+    newGame();
+}
+
+void BoardWindow::closeEvent(QCloseEvent *event)
+{
+    // Closing ends the program at once: the sequence in progress stops at the pause it is in,
+    // and nothing more is shown or heard.
+    m_closing = true;
+    stopSound();
+    abortWaits();
+    event->accept();
+    emit closed();
+}
+
+// A deal, a swap and a rebuild pause between their steps while events keep coming. What input does
+// during a running sequence is decided here, in one place:
+// - clicks on tiles and spin handles are ignored, so a move never acts on an unfinished one;
+// - New Game and Load Saved Game supersede the running sequence: it stops at its next step and
+//   the new one then runs from here (never nested inside the old one's pause);
+// - Save writes the board as it stands in the game; Exit and the close box end everything.
+void BoardWindow::runSequence(Sequence sequence)
+{
+    if (m_closing)
+        return;
+    if (m_busy) {
+        m_pending = std::move(sequence);
+        abortWaits();
+        return;
+    }
+    m_busy = true;
+    while (sequence && !m_closing) {
+        m_pending = nullptr;
+        sequence();
+        sequence = std::move(m_pending);
+    }
+    m_pending = nullptr;
+    m_busy = false;
+}
+
+bool BoardWindow::superseded() const
+{
+    return m_closing || m_pending;
+}
+
+void BoardWindow::pauseAfterStep()
+{
+    // The step's pictures and marks go on the screen now, before the pause begins, so that the
+    // player sees each step for the whole pause. Only what the step changed is painted: the
+    // window's pending update, delivered now.
+    if (isVisible())
+        QCoreApplication::sendPostedEvents(this, QEvent::UpdateRequest);
+    m_pause(StepPause);
+}
+
+QPixmap BoardWindow::readCardPicture(Placement placement, QString *reason) const
+{
+    QImageReader reader(cardPicturePath(placement));
+    const QImage image = reader.read();
+    if (image.isNull()) {
+        if (reason)
+            *reason = reader.errorString();
+        return {};
+    }
+    return QPixmap::fromImage(image);
+}
+
+void BoardWindow::paint(const Change &change, const Pictures *prepared)
+{
+    // The pictures on the tiles before the change: a swap moves them rather than reading them again.
+    std::array<std::pair<std::optional<Placement>, QPixmap>, PositionCount> before;
+    for (int p = 1; p <= PositionCount; ++p)
+        before[p - 1] = {tile(p)->placement(), tile(p)->picture()};
+
+    for (int p = 1; p <= PositionCount; ++p) {
+        if (!change.touches(p))
+            continue;
+        TileWidget *t = tile(p);
+        t->setMarked(m_game.isMarked(p));
+        const std::optional<Placement> wanted = m_game.shown(p);
+        if (wanted == t->placement() && (!wanted || !t->picture().isNull()))
+            continue;
+        if (!wanted) {
+            t->setCard(std::nullopt, QPixmap());
+            continue;
+        }
+        QPixmap picture;
+        if (prepared)
+            picture = (*prepared)[p - 1];
+        for (int q = 1; q <= PositionCount && picture.isNull(); ++q) {
+            if (before[q - 1].first == wanted)
+                picture = before[q - 1].second;
+        }
+        if (picture.isNull()) {
+            QString reason;
+            picture = readCardPicture(*wanted, &reason);
+            if (picture.isNull()) {
+                t->setCard(wanted, QPixmap());
+                showGameMessage(QStringLiteral("The card picture \"%1\" could not be loaded (%2).\n\nThe tile stays "
+                                               "empty; reinstall Quintrel to get the picture back.")
+                                    .arg(cardPicturePath(*wanted), reason),
+                                MessageIcon::Exclamation);
+                continue;
+            }
+        }
+        t->setCard(wanted, picture);
+    }
+}
+
+void BoardWindow::playSound(Sound sound)
+{
+    const QByteArray *image = sound == Sound::Snip ? &m_snipSound : sound == Sound::Click ? &m_clickSound : nullptr;
+    if (!image)
+        return;
+    playWave(*image);
+    emit soundPlayed(*image);
+}
+
+void BoardWindow::settle(const Change &change)
+{
+    paint(change);
+    if (m_closing)
+        return;
+    playSound(change.sound);
+    if (change.won)
+        showWinWindow();
+}
+
+void BoardWindow::newGame()
+{
+    runSequence([this] { dealSteps(); });
+}
+
+void BoardWindow::dealSteps()
+{
+    const std::vector<Step> steps = m_game.newGame();
+    paint(Change{(1u << PositionCount) - 1});
+    for (const Step &step : steps) {
+        paint(m_game.show(step));
+        if (m_closing)
+            return;
+        playSound(Sound::Snip);
+        if (step.pauseAfter) {
+            pauseAfterStep();
+            if (superseded())
+                return;
+        }
+    }
+}
+
+void BoardWindow::onTileClicked(int position)
+{
+    if (m_busy || m_closing)
+        return;
+    const TileClick click = m_game.clickTile(position);
+    paint(click.change);
+    if (click.action == TileAction::Swap)
+        runSequence([this] { swapSteps(); });
+}
+
+void BoardWindow::swapSteps()
+{
+    // Both tiles show the mark for the pause, then the cards change places.
+    pauseAfterStep();
+    if (superseded())
+        return;
+    settle(m_game.finishSwap());
+}
+
+void BoardWindow::onSpinHandleClicked(int position)
+{
+    if (m_busy || m_closing)
+        return;
+    settle(m_game.turn(position));
+}
+
+void BoardWindow::saveGame()
+{
+    if (m_closing)
+        return;
+    const SaveOutcome outcome = saveBoard(programFolder(), m_game.board());
+    switch (outcome.status) {
+    case SaveOutcome::Status::Saved:
+        showGameMessage(QStringLiteral("Your game has been saved"), MessageIcon::Information);
+        break;
+    case SaveOutcome::Status::NotAttempted:
+        break;
+    case SaveOutcome::Status::Failed:
+        showGameMessage(QStringLiteral("Your game could not be saved: %1.\n\nThe saved game you had before is unchanged.")
+                            .arg(outcome.reason),
+                        MessageIcon::Exclamation);
+        break;
+    }
+}
+
+void BoardWindow::loadSavedGame()
+{
+    if (m_closing)
+        return;
+    // Read into a copy, so that a damaged file changes nothing at all.
+    Board candidate = m_game.board();
+    const LoadOutcome outcome = readSavedGame(programFolder(), candidate);
+    if (outcome.status == LoadOutcome::Status::NoSavedGame) {
+        showGameMessage(QStringLiteral("There are no saved games"), MessageIcon::Exclamation);
+        return;
+    }
+    if (outcome.status != LoadOutcome::Status::Loaded)
+        return;
+
+    // Every picture is read before the board is touched: a saved game whose values name no card
+    // picture is refused whole instead of leaving tiles and cells out of step.
+    Pictures pictures;
+    for (int p = 1; p <= PositionCount; ++p) {
+        const Placement saved = candidate[p].savedPlacement();
+        pictures[p - 1] = readCardPicture(saved);
+        if (pictures[p - 1].isNull()) {
+            showGameMessage(QStringLiteral("The saved game could not be loaded: for position %1 it names card %2 in "
+                                           "orientation %3, and there is no such card picture (\"%4\").\n\nYour game "
+                                           "is unchanged.")
+                                .arg(p)
+                                .arg(saved.card)
+                                .arg(saved.orientation)
+                                .arg(cardPicturePath(saved)),
+                            MessageIcon::Exclamation);
+            return;
+        }
+    }
+    m_game.setSavedFields(candidate);
+    runSequence([this, pictures] { rebuildSteps(pictures); });
+}
+
+void BoardWindow::rebuildSteps(const Pictures &pictures)
+{
+    const std::vector<Step> steps = m_game.rebuild();
+    paint(Change{(1u << PositionCount) - 1});
+    for (const Step &step : steps) {
+        paint(m_game.show(step), &pictures);
+        playSound(Sound::Snip);
+        if (step.pauseAfter) {
+            pauseAfterStep();
+            if (superseded())
+                return;
+        }
+    }
+    m_game.finishRebuild();
+}
+
+void BoardWindow::showRules()
+{
+    showHelpWindow(HelpMode::Rules);
+}
+
+void BoardWindow::showExample()
+{
+    showExampleViewer();
+}
+
+void BoardWindow::showAbout()
+{
+    showHelpWindow(HelpMode::About);
+}
+
+} // namespace quintrel

@@ -1,0 +1,113 @@
+// boardwindow.h: the main window: nine tiles and spin handles over the game, the menus, and the
+// timing of the steps of a deal, a swap and a rebuild.
+#pragma once
+
+#include "game/game.h"
+
+#include <QByteArray>
+#include <QMainWindow>
+#include <QPixmap>
+#include <QPointer>
+
+#include <array>
+#include <chrono>
+#include <functional>
+
+class QAction;
+class QMenu;
+
+namespace quintrel {
+
+class SpinHandle;
+class SplashWindow;
+class TileWidget;
+
+class BoardWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    BoardWindow();
+    ~BoardWindow() override;
+
+    // The window's set-up: size, display check, tiles and handles, icon, move sounds. False when
+    // the program must end here (a large-font display, a missing icon); exitCode() then says with
+    // which status.
+    bool setUp();
+    int exitCode() const { return m_exitCode; }
+
+    // The splash window made during the set-up; the program entry shows it once and lets it go.
+    SplashWindow *takeSplash();
+
+    const Game &game() const { return m_game; }
+    TileWidget *tile(int position) const;
+    SpinHandle *spinHandle(int position) const;
+
+    // True while a deal, a swap or a rebuild is between its steps.
+    bool isBusy() const { return m_busy; }
+    bool isClosing() const { return m_closing; }
+
+    // What waits between the steps of a sequence: the real pause on the event loop unless a test
+    // puts its own clock here.
+    using Pause = std::function<void(std::chrono::milliseconds)>;
+    void setStepPause(Pause pause);
+
+public slots:
+    void newGame();
+    void saveGame();
+    void loadSavedGame();
+    void showRules();
+    void showExample();
+    void showAbout();
+    void onTileClicked(int position);
+    void onSpinHandleClicked(int position);
+
+signals:
+    // A move's or a step's sound has been handed to the player.
+    void soundPlayed(const QByteArray &image);
+    // The board window has closed: the program ends.
+    void closed();
+
+protected:
+    bool event(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void onActivated();
+    void createMenus();
+    void addEntry(QMenu *menu, const char *name, const QString &caption, std::function<void()> command);
+
+    using Pictures = std::array<QPixmap, PositionCount>;
+    // Paints what the change touched from the game: the card each tile shows and its mark. A
+    // picture another tile already shows is taken from there (a swap reads no file); the others
+    // come from `prepared` or are read from their files now.
+    void paint(const Change &change, const Pictures *prepared = nullptr);
+    // Paints, sounds and, on a win, shows the win window.
+    void settle(const Change &change);
+    // The picture of a card, read from its file; tells the player which file when it cannot be.
+    QPixmap readCardPicture(Placement placement, QString *reason = nullptr) const;
+    void playSound(Sound sound);
+    void pauseAfterStep();
+
+    using Sequence = std::function<void()>;
+    void runSequence(Sequence sequence);
+    bool superseded() const;
+    void dealSteps();
+    void swapSteps();
+    void rebuildSteps(const Pictures &pictures);
+
+    Game m_game;
+    QByteArray m_snipSound;
+    QByteArray m_clickSound;
+    std::array<TileWidget *, PositionCount> m_tiles{};
+    std::array<SpinHandle *, PositionCount> m_handles{};
+    QPointer<SplashWindow> m_splash;
+    Pause m_pause;
+
+    bool m_firstDealArmed = false;
+    bool m_busy = false;
+    Sequence m_pending;
+    bool m_closing = false;
+    int m_exitCode = 0;
+};
+
+} // namespace quintrel

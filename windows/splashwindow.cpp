@@ -1,0 +1,38 @@
+// The splash window greets the player; its OK button (or any other way of closing it) lets the
+// board come up.
+#include "windows/splashwindow.h"
+
+#include "platform/windowsizing.h"
+
+#include <QPainter>
+#include <QPushButton>
+
+namespace quintrel {
+
+SplashWindow::SplashWindow()
+    : QDialog(nullptr, Qt::Dialog | Qt::FramelessWindowHint)
+{
+    setObjectName(QStringLiteral("frm_splash"));
+    // Never shown: the window has no title bar.
+    setWindowTitle(QStringLiteral("Quintrel, by the Quintrel makers, 2026"));
+    setWindowIcon(QIcon(QStringLiteral(":/art/splash.ico")));
+    setModal(true);
+
+    sizeWindowToClient(this, 402, 246, false);
+
+    m_start = new QPushButton(QStringLiteral("OK"), this);
+    m_start->setObjectName(QStringLiteral("btn_start"));
+    m_start->setGeometry(150, 230, 127, 25);
+    m_start->setDefault(true);
+    m_start->setFocus();
+    connect(m_start, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void SplashWindow::paintEvent(QPaintEvent *)
+{
+    static const QPixmap title(QStringLiteral(":/art/title.gif"));
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, title);
+}
+
+} // namespace quintrel

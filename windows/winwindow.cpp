@@ -1,0 +1,57 @@
+// The win window applauds the player once per win.
+#include "windows/winwindow.h"
+
+#include "platform/desktop.h"
+#include "platform/programfolder.h"
+#include "platform/windowsizing.h"
+#include "platform/soundplayer.h"
+
+#include <QPainter>
+#include <QPointer>
+#include <QPushButton>
+
+namespace quintrel {
+
+WinWindow::WinWindow()
+    : QDialog(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("frm_win"));
+    setWindowTitle(QString::fromLatin1(GameTitle));
+    setModal(true);
+    sizeWindowToClient(this, 312, 130, false);
+
+    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok->setObjectName(QStringLiteral("btn_OK"));
+    m_ok->setGeometry(150, 87, 102, 22);
+    m_ok->setDefault(true);
+    m_ok->setFocus();
+    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void WinWindow::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    m_ok->setFocus();
+    // Once per showing; it cuts off the winning move's own sound.
+    if (!m_applauded) {
+        m_applauded = true;
+        playWaveFile(programFile(QStringLiteral("SOUND/APPLAUS.WAV")));
+    }
+}
+
+void WinWindow::paintEvent(QPaintEvent *)
+{
+    static const QPixmap banner(QStringLiteral(":/art/banner.gif"));
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, banner);
+}
+
+void showWinWindow()
+{
+    // No owner: the window may outlive whatever started it, and is gone once it returns.
+    QPointer<WinWindow> window = new WinWindow();
+    window->exec();
+    delete window.data();
+}
+
+} // namespace quintrel

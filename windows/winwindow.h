@@ -1,0 +1,28 @@
+// The win window: a banner, applause and an OK button, shown modally when the puzzle is solved.
+#pragma once
+
+#include <QDialog>
+
+class QPushButton;
+
+namespace quintrel {
+
+class WinWindow : public QDialog {
+    Q_OBJECT
+public:
+    WinWindow();
+    QPushButton *okButton() const { return m_ok; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QPushButton *m_ok;
+    bool m_applauded = false;
+};
+
+// Shows a new win window modally and returns once it has closed.
+void showWinWindow();
+
+} // namespace quintrel
