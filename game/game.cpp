@@ -79,19 +79,17 @@ Change Game::turn(int position)
     return change;
 }
 
-void Game::clearTiles(Change &change)
+void Game::clearTiles()
 {
     m_shown.fill(std::nullopt);
     m_selection = 0;
     m_swapPartner = 0;
     m_won = false;
-    change.tiles = (1u << PositionCount) - 1;
 }
 
 std::vector<Step> Game::newGame()
 {
-    Change cleared;
-    clearTiles(cleared);
+    clearTiles();
     std::vector<Step> steps;
     for (int p = 1; p <= PositionCount; ++p) {
         m_board[p].card = startCard(p);
@@ -103,8 +101,7 @@ std::vector<Step> Game::newGame()
 
 std::vector<Step> Game::rebuild()
 {
-    Change cleared;
-    clearTiles(cleared);
+    clearTiles();
     std::vector<Step> steps;
     for (int p = 1; p <= PositionCount; ++p)
         steps.push_back({p, m_board[p].savedPlacement(), true});

@@ -19,6 +19,8 @@ struct Change {
     Sound sound = Sound::None;
     bool won = false;
 
+    static constexpr uint16_t AllTiles = (1u << PositionCount) - 1;
+
     bool touches(int position) const { return (tiles >> (position - 1)) & 1u; }
     void add(int position) { tiles |= static_cast<uint16_t>(1u << (position - 1)); }
 };
@@ -88,7 +90,7 @@ private:
     static std::size_t index(int position);
     Change endSelection();
     void testWin(Change &change);
-    void clearTiles(Change &change);
+    void clearTiles();
 
     Board m_board;
     std::array<std::optional<Placement>, PositionCount> m_shown{};

@@ -1,4 +1,4 @@
-// sound.cpp: PlayWave and friends over one SDL2 audio device fed through SDL's audio queue.
+// soundplayer.cpp: playWave and friends over one SDL2 audio device fed through SDL's audio queue.
 #include "platform/soundplayer.h"
 
 #include "platform/wavimage.h"
@@ -90,7 +90,7 @@ constexpr std::uint64_t MaxConvertedBytes = 128 * 1024 * 1024;
 
 // A device left running plays silence and wakes its thread every buffer; once the last sound has
 // been quiet this long the device is closed, and the next sound opens it again.
-constexpr int IdleCloseMs = 1000;
+constexpr auto DefaultIdleCloseDelay = std::chrono::milliseconds(1000);
 
 enum class DeviceState {
     NotOpened,
@@ -106,6 +106,7 @@ struct Player
     SDL_AudioDeviceID device = 0;
     SDL_AudioSpec obtained{}; // the format the device was opened with
     QTimer *idleTimer = nullptr;
+    std::chrono::milliseconds idleCloseDelay = DefaultIdleCloseDelay;
 };
 
 Player &player()
@@ -205,7 +206,7 @@ void closeWhenQuiet()
     if (p.state != DeviceState::Open)
         return;
     if (sdl()->GetQueuedAudioSize(p.device) > 0) {
-        p.idleTimer->start(IdleCloseMs);
+        p.idleTimer->start(p.idleCloseDelay);
         return;
     }
     sdl()->CloseAudioDevice(p.device);
@@ -226,7 +227,7 @@ void scheduleIdleClose(std::size_t queuedBytes)
     }
     const int frameBytes = SDL_AUDIO_BITSIZE(p.obtained.format) / 8 * p.obtained.channels;
     const qint64 playMs = frameBytes > 0 && p.obtained.freq > 0 ? qint64(queuedBytes) * 1000 / (qint64(frameBytes) * p.obtained.freq) : 0;
-    p.idleTimer->start(int(std::min<qint64>(playMs, 10 * 60 * 1000)) + IdleCloseMs);
+    p.idleTimer->start(std::chrono::milliseconds(std::min<qint64>(playMs, 10 * 60 * 1000)) + p.idleCloseDelay);
 }
 
 void playImage(const QByteArray &image)
@@ -279,6 +280,11 @@ void stopSound()
 bool isSoundDeviceOpen()
 {
     return player().state == DeviceState::Open;
+}
+
+void setSoundIdleCloseDelay(std::chrono::milliseconds delay)
+{
+    player().idleCloseDelay = delay;
 }
 
 void shutdownSound()

@@ -1,8 +1,10 @@
-// sound.h: the game's sound player: WAV images and files played in the background, one sound at a time.
+// soundplayer.h: the game's sound player: WAV images and files played in the background, one sound at a time.
 #pragma once
 
 #include <QByteArray>
 #include <QString>
+
+#include <chrono>
 
 namespace quintrel {
 
@@ -30,5 +32,8 @@ void shutdownSound();
 // Whether the audio device is open now: it closes itself a second after the last sound ends, so an
 // idle game uses no processor time for sound.
 bool isSoundDeviceOpen();
+// How long the device stays open once the last sound has ended: a second unless changed. Tests
+// shorten it rather than wait.
+void setSoundIdleCloseDelay(std::chrono::milliseconds delay);
 
 } // namespace quintrel

@@ -7,6 +7,8 @@
 #include "platform/programfolder.h"
 
 #include <QApplication>
+#include <QBuffer>
+#include <QHash>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -98,11 +100,14 @@ inline QByteArray savedGameFile(const QString &text)
 // orientation names. Stored in PNG form under the .gif name; the reader goes by the contents.
 inline QImage cardImage(int card, int orientation)
 {
+    static QHash<int, QImage> drawn;
+    QImage &image = drawn[card * 10 + orientation];
+    if (!image.isNull())
+        return image;
     constexpr int Size = 172;
-    QImage image(Size, Size, QImage::Format_RGB32);
+    image = QImage(Size, Size, QImage::Format_RGB32);
     image.fill(QColor::fromHsv(((card - 1010) / 10 * 40) % 360, 200, 220));
-    QPainter painter(&image);
-    painter.fillRect(orientation == 1   ? QRect(0, 0, Size, 12)
+    QPainter(&image).fillRect(orientation == 1   ? QRect(0, 0, Size, 12)
                      : orientation == 2 ? QRect(Size - 12, 0, 12, Size)
                      : orientation == 3 ? QRect(0, Size - 12, Size, 12)
                                         : QRect(0, 0, 12, Size),
@@ -149,7 +154,7 @@ public:
         for (int card = FirstCard; card <= LastCard; card += 10) {
             root.mkdir(QString::number(card));
             for (int orientation = 1; orientation <= 4; ++orientation)
-                cardImage(card, orientation).save(picturePath(card, orientation), "PNG");
+                writeFile(picturePath(card, orientation), encodedCard(card, orientation));
         }
         root.mkdir(QStringLiteral("SOUND"));
         QImage icon(32, 32, QImage::Format_ARGB32);
@@ -170,6 +175,19 @@ public:
     QByteArray read(const QString &name) const { return readFile(filePath(name)); }
 
 private:
+    // Encoded once per test program: most tests make a folder of their own.
+    static QByteArray encodedCard(int card, int orientation)
+    {
+        static QHash<int, QByteArray> encoded;
+        QByteArray &bytes = encoded[card * 10 + orientation];
+        if (bytes.isEmpty()) {
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::WriteOnly);
+            cardImage(card, orientation).save(&buffer, "PNG");
+        }
+        return bytes;
+    }
+
     QTemporaryDir m_dir;
 };
 

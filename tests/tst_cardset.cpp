@@ -1,4 +1,4 @@
-// The card set's edge table: exactly the four stored solutions fit on every seam, and they agree.
+// tst_cardset.cpp: the card set's edge table: exactly the four stored solutions fit on every seam, and they agree.
 #include "../tools/cardset/solver.h"
 #include "game/solutions.h"
 
@@ -115,7 +115,6 @@ private slots:
             ++count[p.card];
         }
         QCOMPARE(count, (std::array<int, cardset::CardCount>{1, 1, 1, 1, 1, 1, 1, 1, 1}));
-        QCOMPARE(from[4].card, 0); // card 1010 in the centre
     }
 
     void startPositionIsNoSolution()

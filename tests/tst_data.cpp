@@ -1,14 +1,15 @@
-// The data files beside the program and the window pictures: present, well-formed, and of the right size.
+// tst_data.cpp: the data files beside the program and the window pictures: present, well-formed,
+// and of the right size.
 #include "../tools/cardset/solver.h"
+#include "platform/wavimage.h"
+#include "testsupport.h"
 
-#include <QFile>
-#include <QImage>
 #include <QImageReader>
 #include <QSet>
-#include <QTest>
 #include <QtEndian>
 
 using namespace quintrel;
+using namespace quintrel::testing;
 
 namespace {
 
@@ -17,12 +18,6 @@ QString dataPath(const QString &relative) { return QStringLiteral(QUINTREL_DATA_
 QString cardPath(int card, int orientation)
 {
     return dataPath(QStringLiteral("%1/%2.gif").arg(card).arg(orientation));
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 quint16 le16(const QByteArray &b, qsizetype at) { return qFromLittleEndian<quint16>(b.constData() + at); }
@@ -86,7 +81,7 @@ private slots:
         const QImage picture = reader.read();
         QVERIFY2(!picture.isNull(), qPrintable(reader.errorString()));
         QCOMPARE(picture.size(), QSize(172, 172));
-        const int paletteSize = gifPaletteSize(readAll(cardPath(card, orientation)));
+        const int paletteSize = gifPaletteSize(readFile(cardPath(card, orientation)));
         QVERIFY(paletteSize > 0 && paletteSize <= 256);
         QVERIFY(distinctColours(picture) <= paletteSize);
     }
@@ -141,43 +136,34 @@ private slots:
         QFETCH(QString, file);
         QFETCH(double, shortestSeconds);
         QFETCH(double, longestSeconds);
-        const QByteArray wav = readAll(dataPath(QStringLiteral("SOUND/") + file));
-        QVERIFY(wav.size() > 44);
+        const QByteArray wav = readFile(dataPath(QStringLiteral("SOUND/") + file));
         // The game's file reader trims blanks (0x20) from both ends of a sound file.
-        QVERIFY(wav.front() != ' ');
-        QVERIFY(wav.back() != ' ');
-        QCOMPARE(wav.left(4), QByteArray("RIFF"));
-        QCOMPARE(qsizetype(le32(wav, 4)) + 8, wav.size());
-        QCOMPARE(wav.mid(8, 8), QByteArray("WAVEfmt "));
-        QCOMPARE(le32(wav, 16), 16u);
-        QCOMPARE(le16(wav, 20), quint16(1)); // PCM
-        QCOMPARE(le16(wav, 22), quint16(1)); // mono
-        const quint32 rate = le32(wav, 24);
-        QVERIFY(rate == 22050 || rate == 44100);
-        QCOMPARE(le32(wav, 28), rate * 2);
-        QCOMPARE(le16(wav, 32), quint16(2));
-        QCOMPARE(le16(wav, 34), quint16(16));
-        QCOMPARE(wav.mid(36, 4), QByteArray("data"));
-        const quint32 bytes = le32(wav, 40);
-        QCOMPARE(qsizetype(bytes) + 44, wav.size());
-        const int samples = int(bytes / 2);
-        const double seconds = double(samples) / rate;
+        QVERIFY(!wav.startsWith(' ') && !wav.endsWith(' '));
+        const std::optional<WavImage> image = parseWavImage(wav);
+        QVERIFY(image);
+        QCOMPARE(image->format.sampleFormat, WavSampleFormat::Signed16LittleEndian);
+        QCOMPARE(image->format.channels, 1);
+        // A plain 44-byte header, then exactly the samples it announces.
+        QCOMPARE(le32(wav, 40), quint32(image->samples.size()));
+        QCOMPARE(image->samples.size() + 44, wav.size());
+        const int samples = int(image->frameCount());
+        const double seconds = double(samples) / image->format.sampleRateHz;
         QVERIFY2(seconds >= shortestSeconds && seconds <= longestSeconds, qPrintable(QString::number(seconds)));
+        const auto sample = [&](int i) { return qint16(le16(wav, 44 + 2 * i)); };
         int peak = 0;
         for (int i = 0; i < samples; ++i) {
-            const int s = qint16(le16(wav, 44 + 2 * i));
-            QVERIFY2(s > -32768 && s < 32767, qPrintable(QStringLiteral("clipped sample %1").arg(i)));
-            peak = std::max(peak, std::abs(s));
+            QVERIFY2(sample(i) > -32768 && sample(i) < 32767, qPrintable(QStringLiteral("clipped sample %1").arg(i)));
+            peak = std::max(peak, std::abs(int(sample(i))));
         }
         QVERIFY2(peak > 8000, "the sound is too quiet");
         // Faded at both ends, so starting and stopping does not click.
-        QVERIFY(std::abs(qint16(le16(wav, 44))) < 200);
-        QCOMPARE(qint16(le16(wav, 44 + 2 * (samples - 1))), qint16(0));
+        QVERIFY(std::abs(sample(0)) < 200);
+        QCOMPARE(sample(samples - 1), qint16(0));
     }
 
     void windowIcon()
     {
-        const QByteArray ico = readAll(dataPath(QStringLiteral("SOUND/QUINTREL.ICO")));
+        const QByteArray ico = readFile(dataPath(QStringLiteral("SOUND/QUINTREL.ICO")));
         QVERIFY(ico.size() > 6);
         QCOMPARE(le16(ico, 0), quint16(0));
         QCOMPARE(le16(ico, 2), quint16(1));
@@ -227,7 +213,7 @@ private slots:
     {
         QFETCH(QString, file);
         QFETCH(QStringList, mentions);
-        const QByteArray text = readAll(dataPath(file));
+        const QByteArray text = readFile(dataPath(file));
         QVERIFY(text.endsWith("\r\n"));
         const QList<QByteArray> lines = text.chopped(2).split('\n');
         for (const QByteArray &line : lines) {
@@ -267,7 +253,7 @@ private slots:
         QVERIFY2(!picture.isNull(), qPrintable(resource + QStringLiteral(": ") + reader.errorString()));
         QCOMPARE(picture.size(), size);
         QVERIFY(distinctColours(picture) <= maxColours);
-        const QByteArray bytes = readAll(resource);
+        const QByteArray bytes = readFile(resource);
         if (resource.endsWith(QLatin1String(".gif")))
             QVERIFY(gifPaletteSize(bytes) > 0 && gifPaletteSize(bytes) <= maxColours);
         if (resource.endsWith(QLatin1String(".bmp")))

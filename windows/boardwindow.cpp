@@ -273,23 +273,24 @@ void BoardWindow::paint(const Change &change, const Pictures *prepared)
         TileWidget *t = tile(p);
         t->setMarked(m_game.isMarked(p));
         const std::optional<Placement> wanted = m_game.shown(p);
-        if (wanted == t->placement() && (!wanted || !t->picture().isNull()))
+        if (wanted == t->placement())
             continue;
         if (!wanted) {
             t->setCard(std::nullopt, QPixmap());
             continue;
         }
-        QPixmap picture;
+        std::optional<QPixmap> picture;
         if (prepared)
             picture = (*prepared)[p - 1];
-        for (int q = 1; q <= PositionCount && picture.isNull(); ++q) {
+        for (int q = 1; q <= PositionCount && !picture; ++q) {
             if (before[q - 1].first == wanted)
                 picture = before[q - 1].second;
         }
-        if (picture.isNull()) {
+        if (!picture) {
             QString reason;
             picture = readCardPicture(*wanted, &reason);
-            if (picture.isNull()) {
+            if (picture->isNull()) {
+                // The tile is emptied before the message, so the player never sees the old card as this one.
                 t->setCard(wanted, QPixmap());
                 showGameMessage(QStringLiteral("The card picture \"%1\" could not be loaded (%2).\n\nThe tile stays "
                                                "empty; reinstall Quintrel to get the picture back.")
@@ -298,7 +299,7 @@ void BoardWindow::paint(const Change &change, const Pictures *prepared)
                 continue;
             }
         }
-        t->setCard(wanted, picture);
+        t->setCard(wanted, *picture);
     }
 }
 
@@ -329,7 +330,7 @@ void BoardWindow::newGame()
 void BoardWindow::dealSteps()
 {
     const std::vector<Step> steps = m_game.newGame();
-    paint(Change{(1u << PositionCount) - 1});
+    paint(Change{Change::AllTiles});
     for (const Step &step : steps) {
         paint(m_game.show(step));
         if (m_closing)
@@ -427,7 +428,7 @@ void BoardWindow::loadSavedGame()
 void BoardWindow::rebuildSteps(const Pictures &pictures)
 {
     const std::vector<Step> steps = m_game.rebuild();
-    paint(Change{(1u << PositionCount) - 1});
+    paint(Change{Change::AllTiles});
     for (const Step &step : steps) {
         paint(m_game.show(step), &pictures);
         playSound(Sound::Snip);

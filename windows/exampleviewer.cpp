@@ -1,20 +1,18 @@
-// The example viewer: the example picture at its natural size, scrolled up and down by a bar.
+// exampleviewer.cpp: the example viewer, its picture and the bar that scrolls it.
 #include "windows/exampleviewer.h"
 
-#include "platform/desktop.h"
+#include "platform/filereading.h"
 #include "platform/programfolder.h"
 #include "platform/windowsizing.h"
-#include "platform/filereading.h"
 
+#include <QCoreApplication>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
 #include <QPointer>
-#include <QScreen>
 #include <QScrollBar>
 #include <QWheelEvent>
 
@@ -23,35 +21,44 @@
 
 namespace quintrel {
 
+namespace {
+
+constexpr int ClientWidth = 349;
+constexpr int ClientHeight = 316;
+constexpr int ScrollBarWidth = 17;
+
+} // namespace
+
 ExampleViewer::ExampleViewer(QWidget *parent)
     : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("ScrollerForm"));
     setWindowTitle(QStringLiteral("Example - Quintrel"));
+    // A transparent icon: an empty one would fall back to the program's icon.
     QPixmap noIcon(16, 16);
     noIcon.fill(Qt::transparent);
     setWindowIcon(QIcon(noIcon));
     setFixedSize(ClientWidth, ClientHeight);
 
-    picOuter = new QFrame(this);
-    picOuter->setObjectName(QStringLiteral("picOuter"));
-    picOuter->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    picOuter->setLineWidth(2);
-    m_viewport = new QWidget(picOuter);
-    picInner = new QLabel(m_viewport);
-    picInner->setObjectName(QStringLiteral("picInner"));
-    picInner->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_frame = new QFrame(this);
+    m_frame->setObjectName(QStringLiteral("picOuter"));
+    m_frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_frame->setLineWidth(2);
+    m_viewport = new QWidget(m_frame);
+    m_picture = new QLabel(m_viewport);
+    m_picture->setObjectName(QStringLiteral("picInner"));
+    m_picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    vbarScroller = new QScrollBar(Qt::Vertical, this);
-    vbarScroller->setObjectName(QStringLiteral("vbarScroller"));
+    m_scrollBar = new QScrollBar(Qt::Vertical, this);
+    m_scrollBar->setObjectName(QStringLiteral("vbarScroller"));
     // The picture follows the thumb while it is dragged as well as after every change.
-    connect(vbarScroller, &QScrollBar::valueChanged, this, [this](int position) { vbarScroller_Change(-position); });
-    connect(vbarScroller, &QScrollBar::sliderMoved, this, [this](int position) { vbarScroller_Change(-position); });
+    connect(m_scrollBar, &QScrollBar::valueChanged, this, [this](int position) { movePictureTo(-position); });
+    connect(m_scrollBar, &QScrollBar::sliderMoved, this, [this](int position) { movePictureTo(-position); });
 
-    m_pictureLoaded = Form_Load();
+    m_pictureLoaded = loadPicture();
 }
 
-bool ExampleViewer::Form_Load()
+bool ExampleViewer::loadPicture()
 {
     using namespace FrameMetrics;
     centreOnScreen(this, QSize(ClientWidth + 2 * FixedFrameWidth, ClientHeight + ToolCaptionHeight + 2 * FixedFrameWidth));
@@ -63,60 +70,46 @@ bool ExampleViewer::Form_Load()
         reportUnreadableFile(path);
         return false;
     }
-    picInner->setPixmap(QPixmap::fromImage(picture));
-    picInner->resize(picture.size());
+    m_picture->setPixmap(QPixmap::fromImage(picture));
+    m_picture->resize(picture.size());
 
-    // The border's share of picOuter's height is the same whatever its size.
-    const int border = 2 * picOuter->frameWidth();
-    const int neededHeight = border + picInner->height();
-    int width = ClientWidth;
-    const int height = ClientHeight;
-    const bool scrollBarNeeded = neededHeight > height;
-    if (scrollBarNeeded)
-        width -= ScrollBarWidth;
-    picOuter->setGeometry(0, 0, width, height);
-    m_viewport->setGeometry(picOuter->contentsRect());
+    // The border's share of the frame's height is the same whatever its size. A picture that fits
+    // exactly gets no bar.
+    const int neededHeight = 2 * m_frame->frameWidth() + m_picture->height();
+    const bool scrollBarNeeded = neededHeight > ClientHeight;
+    const int width = scrollBarNeeded ? ClientWidth - ScrollBarWidth : ClientWidth;
+    m_frame->setGeometry(0, 0, width, ClientHeight);
+    m_viewport->setGeometry(m_frame->contentsRect());
     if (scrollBarNeeded) {
-        vbarScroller->setGeometry(width, 0, ScrollBarWidth, height);
-        vbarScroller->show();
+        m_scrollBar->setGeometry(width, 0, ScrollBarWidth, ClientHeight);
+        m_scrollBar->show();
     } else {
-        vbarScroller->hide();
+        m_scrollBar->hide();
     }
-    SetupScrollBar();
+    setUpScrollBar();
     return true;
 }
 
-void ExampleViewer::SetupScrollBar()
+void ExampleViewer::setUpScrollBar()
 {
-    const int viewport = viewportHeight();
-    // Counted in int: a picture tens of thousands of pixels taller than the viewport still fits.
-    m_scrollMaximum = viewport - picInner->height();
-    // The bar counts downwards from 0 as the picture's top goes up, so it runs 0 .. -maximum.
-    vbarScroller->setRange(0, std::max(0, -m_scrollMaximum));
-    vbarScroller->setPageStep(viewport);
-    vbarScroller->setSingleStep(static_cast<int>(std::lround(viewport / 5.0)));
+    const int viewport = m_viewport->height();
+    // The bar counts how far the picture has gone up, from 0 to where its bottom edge meets the
+    // viewport's. Counted in int: a picture tens of thousands of pixels taller still fits.
+    m_scrollBar->setRange(0, std::max(0, m_picture->height() - viewport));
+    m_scrollBar->setPageStep(viewport);
+    m_scrollBar->setSingleStep(static_cast<int>(std::lround(viewport / 5.0)));
 }
 
-int ExampleViewer::scrollValue() const
+void ExampleViewer::movePictureTo(int top)
 {
-    return -vbarScroller->value();
-}
-
-int ExampleViewer::viewportHeight() const
-{
-    return m_viewport->height();
-}
-
-void ExampleViewer::vbarScroller_Change(int value)
-{
-    picInner->move(0, value);
+    m_picture->move(0, top);
 }
 
 void ExampleViewer::keyPressEvent(QKeyEvent *event)
 {
     const auto act = [this](QAbstractSlider::SliderAction action) {
-        if (!vbarScroller->isHidden())
-            vbarScroller->triggerAction(action);
+        if (!m_scrollBar->isHidden())
+            m_scrollBar->triggerAction(action);
     };
     switch (event->key()) {
     case Qt::Key_Up:
@@ -145,8 +138,8 @@ void ExampleViewer::keyPressEvent(QKeyEvent *event)
 void ExampleViewer::wheelEvent(QWheelEvent *event)
 {
     // Wheel turns over the picture scroll it as they would over the bar.
-    if (!vbarScroller->isHidden())
-        QCoreApplication::sendEvent(vbarScroller, event);
+    if (!m_scrollBar->isHidden())
+        QCoreApplication::sendEvent(m_scrollBar, event);
     else
         QDialog::wheelEvent(event);
 }

@@ -1,4 +1,4 @@
-// The example viewer: the example picture at its natural size, scrolled up and down by a bar.
+// exampleviewer.h: the example picture at its natural size, scrolled up and down by a bar.
 #pragma once
 
 #include <QDialog>
@@ -19,32 +19,19 @@ public:
 
     bool isPictureLoaded() const { return m_pictureLoaded; }
 
-    // The bar's range and steps from the viewport and picture heights.
-    void SetupScrollBar();
-
-    // The scroll position as the picture's top in the viewport: 0 at the top of the picture, down
-    // to scrollMaximum() (viewport height - picture height, negative for a tall picture).
-    int scrollValue() const;
-    int scrollMaximum() const { return m_scrollMaximum; }
-    int viewportHeight() const;
-
-    static constexpr int ClientWidth = 349;
-    static constexpr int ClientHeight = 316;
-    static constexpr int ScrollBarWidth = 17;
-
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
 
 private:
-    bool Form_Load();
-    void vbarScroller_Change(int value);
+    bool loadPicture();
+    void setUpScrollBar();
+    void movePictureTo(int top);
 
-    QFrame *picOuter = nullptr;
-    QWidget *m_viewport = nullptr; // picOuter's inside, which clips the picture
-    QLabel *picInner = nullptr;
-    QScrollBar *vbarScroller = nullptr;
-    int m_scrollMaximum = 0;
+    QFrame *m_frame = nullptr;
+    QWidget *m_viewport = nullptr; // the frame's inside, which clips the picture
+    QLabel *m_picture = nullptr;
+    QScrollBar *m_scrollBar = nullptr;
     bool m_pictureLoaded = false;
 };
 

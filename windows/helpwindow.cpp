@@ -1,18 +1,21 @@
-// The help window: the rules or the about text, the title picture or the maker's logo and link.
+// helpwindow.cpp: the help window, its two views and the link to the maker's page.
 #include "windows/helpwindow.h"
 
 #include "platform/desktop.h"
+#include "platform/filereading.h"
 #include "platform/programfolder.h"
 #include "platform/windowsizing.h"
-#include "platform/filereading.h"
-#include <QPointer>
+#include "windows/handcursor.h"
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QIcon>
 #include <QLabel>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextCursor>
@@ -26,11 +29,10 @@ namespace {
 constexpr auto RulesDocument = "rules.txt";
 constexpr auto AboutDocument = "ombrel.txt";
 
-constexpr int16_t RulesButton = 0;
-constexpr int16_t OkButton = 4;
-constexpr int16_t AboutButton = 5;
-
-constexpr QPoint HandHotSpot(12, 9);
+// The client area asked for; the menu allowance adds the room below the OK button and the text box
+// that the layout needs.
+constexpr int ClientWidth = 440;
+constexpr int ClientHeight = 280;
 
 // A picture with the sunken two-pixel border, drawn unscaled from its top-left corner.
 QLabel *makePicture(QWidget *parent, const char *name, const QRect &geometry, const QString &resource)
@@ -45,10 +47,10 @@ QLabel *makePicture(QWidget *parent, const char *name, const QRect &geometry, co
     return picture;
 }
 
-QPushButton *makeButton(QWidget *parent, int16_t index, const QString &caption, const QRect &geometry)
+QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, const QRect &geometry)
 {
     auto *button = new QPushButton(caption, parent);
-    button->setObjectName(QStringLiteral("btn_help_%1").arg(index));
+    button->setObjectName(QLatin1String(name));
     button->setGeometry(geometry);
     return button;
 }
@@ -93,49 +95,47 @@ HelpWindow::HelpWindow(HelpMode mode, QWidget *parent)
     noIcon.fill(Qt::transparent);
     setWindowIcon(QIcon(noIcon));
 
-    // The menu allowance gives the room below the OK button and the text box that the layout needs.
     sizeWindowToClient(this, ClientWidth, ClientHeight, true);
 
-    txt_help = new QPlainTextEdit(this);
-    txt_help->setObjectName(QStringLiteral("txt_help"));
-    txt_help->setGeometry(5, 8, 281, 292);
-    txt_help->setReadOnly(true);
-    txt_help->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    txt_help->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txt_help->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    txt_help->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    txt_help->setTabChangesFocus(true);
+    m_text = new QPlainTextEdit(this);
+    m_text->setObjectName(QStringLiteral("txt_help"));
+    m_text->setGeometry(5, 8, 281, 292);
+    m_text->setReadOnly(true);
+    m_text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m_text->setTabChangesFocus(true);
 
-    btn_help_0 = makeButton(this, RulesButton, QStringLiteral("Rules"), QRect(300, 214, 127, 23));
-    btn_help_5 = makeButton(this, AboutButton, QStringLiteral("About"), QRect(300, 243, 127, 23));
-    btn_help_4 = makeButton(this, OkButton, QStringLiteral("OK"), QRect(300, 270, 127, 23));
-    connect(btn_help_0, &QPushButton::clicked, this, [this] { btn_help_Click(RulesButton); });
-    connect(btn_help_5, &QPushButton::clicked, this, [this] { btn_help_Click(AboutButton); });
-    connect(btn_help_4, &QPushButton::clicked, this, [this] { btn_help_Click(OkButton); });
+    m_rulesButton = makeButton(this, "btn_help_0", QStringLiteral("Rules"), QRect(300, 214, 127, 23));
+    m_aboutButton = makeButton(this, "btn_help_5", QStringLiteral("About"), QRect(300, 243, 127, 23));
+    m_okButton = makeButton(this, "btn_help_4", QStringLiteral("OK"), QRect(300, 270, 127, 23));
+    connect(m_rulesButton, &QPushButton::clicked, this, &HelpWindow::showRulesView);
+    connect(m_aboutButton, &QPushButton::clicked, this, &HelpWindow::showAboutView);
+    connect(m_okButton, &QPushButton::clicked, this, &QWidget::close);
 
-    img_help2 = makePicture(this, "img_help2", QRect(308, 25, 109, 138), QStringLiteral(":/art/helptitle.gif"));
-    img_logo = makePicture(this, "img_logo", QRect(295, 58, 140, 102), QStringLiteral(":/art/logo.bmp"));
+    m_titlePicture = makePicture(this, "img_help2", QRect(308, 25, 109, 138), QStringLiteral(":/art/helptitle.gif"));
+    m_logo = makePicture(this, "img_logo", QRect(295, 58, 140, 102), QStringLiteral(":/art/logo.bmp"));
 
-    lbl_url = new QLabel(QString::fromLatin1(MakerHostName), this);
-    lbl_url->setObjectName(QStringLiteral("lbl_url"));
-    lbl_url->setGeometry(315, 162, 93, 18);
-    lbl_url->setFont(linkFont(font(), lbl_url->text(), lbl_url->size()));
-    QPalette palette = lbl_url->palette();
+    m_link = new QLabel(QString::fromLatin1(MakerHostName), this);
+    m_link->setObjectName(QStringLiteral("lbl_url"));
+    m_link->setGeometry(315, 162, 93, 18);
+    m_link->setFont(linkFont(font(), m_link->text(), m_link->size()));
+    QPalette palette = m_link->palette();
     palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    lbl_url->setPalette(palette);
-    const QPixmap hand(QStringLiteral(":/art/hand.png"));
-    lbl_url->setCursor(hand.isNull() ? QCursor(Qt::PointingHandCursor) : QCursor(hand, HandHotSpot.x(), HandHotSpot.y()));
-    lbl_url->setToolTip(QString::fromLatin1(MakerWebAddress));
-    lbl_url->installEventFilter(this);
+    m_link->setPalette(palette);
+    m_link->setCursor(handCursor());
+    m_link->setToolTip(QString::fromLatin1(MakerWebAddress));
+    m_link->installEventFilter(this);
 
     // Until a view is chosen the window shows the title picture beside an empty text box.
-    img_logo->hide();
-    lbl_url->hide();
+    m_logo->hide();
+    m_link->hide();
 
-    setTabOrder(txt_help, btn_help_4);
-    setTabOrder(btn_help_4, btn_help_5);
-    setTabOrder(btn_help_5, btn_help_0);
-    setTabOrder(btn_help_0, lbl_url);
+    setTabOrder(m_text, m_okButton);
+    setTabOrder(m_okButton, m_aboutButton);
+    setTabOrder(m_aboutButton, m_rulesButton);
+    setTabOrder(m_rulesButton, m_link);
 }
 
 bool HelpWindow::event(QEvent *event)
@@ -143,77 +143,76 @@ bool HelpWindow::event(QEvent *event)
     switch (event->type()) {
     case QEvent::Show:
         m_activatedSinceShown = false;
-        // Should the window manager not activate the window, it still shows its document.
+        m_appliedOnShow = false;
+        m_leftForOutside = false;
+        // Should the window manager not activate the window at once, it still shows its mode. The
+        // late first activation then applies nothing more: it may be the return from the message
+        // about an unreadable document, which would only be read and reported again.
         QTimer::singleShot(0, this, [this] {
             if (!m_activatedSinceShown && isVisible()) {
-                m_activatedSinceShown = true;
-                Form_Activate();
+                m_appliedOnShow = true;
+                applyMode();
             }
         });
         break;
-    case QEvent::WindowActivate:
-        if (!m_activatedSinceShown) {
-            m_activatedSinceShown = true;
-            const bool handled = QDialog::event(event);
-            Form_Activate();
-            return handled;
-        }
+    case QEvent::WindowDeactivate: {
+        // Qt has already made the next window active. Another program, or a message box (the link's
+        // failure, an unreadable document), is not one of the game's windows: coming back from it
+        // keeps the view, and an unreadable document is not read and reported over and over.
+        const QWidget *next = QApplication::activeWindow();
+        m_leftForOutside = next == nullptr || qobject_cast<const QMessageBox *>(next);
         break;
+    }
+    case QEvent::WindowActivate: {
+        const bool apply = m_activatedSinceShown ? !m_leftForOutside : !m_appliedOnShow;
+        m_activatedSinceShown = true;
+        // The base class gives the focus back to where it was; applyMode() then moves it to OK.
+        const bool handled = QDialog::event(event);
+        if (apply)
+            applyMode();
+        return handled;
+    }
     default:
         break;
     }
     return QDialog::event(event);
 }
 
-void HelpWindow::Form_Activate()
+// An activation starts over: OK has the focus and the view is the mode's, read afresh, whatever the
+// player switched to in between.
+void HelpWindow::applyMode()
 {
-    btn_help_4->setFocus(Qt::ActiveWindowFocusReason);
+    m_okButton->setFocus(Qt::ActiveWindowFocusReason);
     if (m_mode == HelpMode::Rules)
         showRulesView();
     else
         showAboutView();
 }
 
-void HelpWindow::btn_help_Click(int16_t Index)
-{
-    switch (Index) {
-    case RulesButton:
-        showRulesView();
-        break;
-    case AboutButton:
-        showAboutView();
-        break;
-    case OkButton:
-        close();
-        break;
-    default:
-        break;
-    }
-}
-
 void HelpWindow::showRulesView()
 {
-    DisplayHelp(QString::fromLatin1(RulesDocument));
-    img_help2->show();
-    img_logo->hide();
-    lbl_url->hide();
+    displayDocument(QString::fromLatin1(RulesDocument));
+    m_titlePicture->show();
+    m_logo->hide();
+    m_link->hide();
 }
 
 void HelpWindow::showAboutView()
 {
-    DisplayHelp(QString::fromLatin1(AboutDocument));
-    img_help2->hide();
-    img_logo->show();
-    lbl_url->show();
+    displayDocument(QString::fromLatin1(AboutDocument));
+    m_titlePicture->hide();
+    m_logo->show();
+    m_link->show();
 }
 
-void HelpWindow::DisplayHelp(const QString &AFile)
+// Read at every switch, so that a document changed on disk shows its new contents.
+void HelpWindow::displayDocument(const QString &fileName)
 {
-    const QString path = programFile(AFile);
+    const QString path = programFile(fileName);
     const std::optional<QString> text = readWholeFile(path);
-    txt_help->setPlainText(text ? withUnixLineBreaks(*text) : QString());
-    txt_help->moveCursor(QTextCursor::Start);
-    txt_help->verticalScrollBar()->setValue(0);
+    m_text->setPlainText(text ? withUnixLineBreaks(*text) : QString());
+    m_text->moveCursor(QTextCursor::Start);
+    m_text->verticalScrollBar()->setValue(0);
     // Told after the box is emptied, so the player never reads the previous document as this one.
     if (!text)
         reportUnreadableFile(path);
@@ -222,25 +221,25 @@ void HelpWindow::DisplayHelp(const QString &AFile)
 bool HelpWindow::eventFilter(QObject *watched, QEvent *event)
 {
     // A link: a press and a release of the left button both on the label open the page.
-    if (watched == lbl_url) {
+    if (watched == m_link) {
         if (event->type() == QEvent::MouseButtonPress) {
             const auto *mouse = static_cast<QMouseEvent *>(event);
             if (mouse->button() == Qt::LeftButton)
-                m_urlPressed = true;
+                m_linkPressed = true;
         } else if (event->type() == QEvent::MouseButtonRelease) {
             const auto *mouse = static_cast<QMouseEvent *>(event);
             if (mouse->button() == Qt::LeftButton) {
-                const bool click = m_urlPressed && lbl_url->rect().contains(mouse->position().toPoint());
-                m_urlPressed = false;
+                const bool click = m_linkPressed && m_link->rect().contains(mouse->position().toPoint());
+                m_linkPressed = false;
                 if (click)
-                    lbl_url_Click();
+                    openMakerPage();
             }
         }
     }
     return QDialog::eventFilter(watched, event);
 }
 
-void HelpWindow::lbl_url_Click()
+void HelpWindow::openMakerPage()
 {
     if (!openWebAddress(QUrl(QString::fromLatin1(MakerWebAddress))))
         showMessage(QStringLiteral("oops, unable to link you there"), QString::fromLatin1(ApplicationTitle), MessageIcon::None);

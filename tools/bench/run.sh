@@ -2,7 +2,8 @@
 # run.sh [RUNS]: Quintrel's benchmark, run by hand (not by CI). Under a private Xvfb with openbox it
 # times the start-up against a minimal Qt Widgets program (interleaved, RUNS each, median), reads
 # both programs' memory, and times a whole session of Quintrel: the deal, ten idle seconds, a
-# saved-game load and nine spin-handle clicks. Prints a table with the targets.
+# saved-game load and nine spin-handle clicks. Prints a table with the targets, then what playing
+# each move's sound costs the window (tools/bench/playwave, on SDL's dummy driver).
 #
 # How it measures, and why:
 # - Start-up: tools/bench/probe forks and execs the program and waits for the first MapNotify on
@@ -127,3 +128,7 @@ row "processor time during a load (median)" "$load_cpu_ms ms, $load_cpu %" "-" "
 row "processor time, 10 s idle after the deal (max)" "$idle ms" "-" "0 ms" "$(verdict "$idle < 1")"
 row "handle click to picture painted (median/max)" "$click_med / $click_max ms" "-" "< 16 ms" \
     "$(verdict "$click_max < 16")"
+
+echo
+echo "The sound player on SDL's dummy driver: what playing a move's sound costs the window"
+"$build/bench-tools/playwave" "$root/data/SOUND/CLICK.WAV" "$root/data/SOUND/SNIP1.WAV" | sed 's/^/  /'

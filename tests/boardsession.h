@@ -1,0 +1,122 @@
+// boardsession.h: a board window set up on a stand-in program folder, with a step clock the test
+// drives: every pause returns at once after running what the test put into it.
+#pragma once
+
+#include "testsupport.h"
+#include "windows/boardwindow.h"
+#include "windows/spinhandle.h"
+#include "windows/tilewidget.h"
+
+#include <QSignalSpy>
+
+#include <chrono>
+#include <deque>
+#include <memory>
+
+namespace quintrel::testing {
+
+class BoardSession {
+public:
+    ProgramFolder folder;
+    CaughtMessages messages;
+    std::unique_ptr<BoardWindow> board;
+    // The pauses the sequences asked for, and what each pause runs, in turn (empty: nothing).
+    QList<std::chrono::milliseconds> pauses;
+    std::deque<std::function<void()>> duringPauses;
+    // "snip" or "click" for every sound handed to the player.
+    QStringList sounds;
+
+    // A new board window, set up, with the test's step clock; false when the set-up failed.
+    bool setUp()
+    {
+        board = std::make_unique<BoardWindow>();
+        board->setStepPause([this](std::chrono::milliseconds duration) {
+            pauses << duration;
+            if (duringPauses.empty())
+                return;
+            const std::function<void()> action = std::move(duringPauses.front());
+            duringPauses.pop_front();
+            if (action)
+                action();
+        });
+        QObject::connect(board.get(), &BoardWindow::soundPlayed, board.get(), [this](const QByteArray &image) {
+            sounds << (image == folder.read(QStringLiteral("SOUND/SNIP1.WAV"))    ? QStringLiteral("snip")
+                       : image == folder.read(QStringLiteral("SOUND/CLICK.WAV")) ? QStringLiteral("click")
+                                                                                 : QStringLiteral("silence"));
+        });
+        return board->setUp();
+    }
+
+    // Set up and dealt, the pauses and sounds of the deal forgotten.
+    void setUpAndDeal()
+    {
+        QVERIFY(setUp());
+        board->newGame();
+        pauses.clear();
+        sounds.clear();
+    }
+
+    // A board window showing a saved game, laid out by a load.
+    void setUpWithGame(const QString &text)
+    {
+        setUpAndDeal();
+        QVERIFY(folder.write(QStringLiteral("game.ini"), savedGameFile(text)));
+        board->loadSavedGame();
+        pauses.clear();
+        sounds.clear();
+    }
+
+    void clickTile(int position)
+    {
+        TileWidget *tile = board->tile(position);
+        const QPoint point(20, 20); // outside the spin handle
+        QTest::mouseMove(tile, point);
+        QTest::mouseClick(tile, Qt::LeftButton, {}, point);
+    }
+
+    // Hovers a spin handle in two steps, the way a player's pointer arrives, then clicks it.
+    void clickHandle(int position)
+    {
+        SpinHandle *handle = board->spinHandle(position);
+        QWidget *client = handle->parentWidget();
+        const QPoint centre = handle->geometry().center();
+        QTest::mouseMove(client, centre - QPoint(30, 30));
+        QTest::mouseMove(client, centre);
+        QTest::mouseClick(handle, Qt::LeftButton, {}, QPoint(20, 20));
+    }
+
+    // What the tiles paint, in the board notation ("-" for an empty tile, "!" for a tile whose
+    // picture is not the one of the card it says it shows).
+    QString painted() const
+    {
+        QStringList cells;
+        for (int p = 1; p <= PositionCount; ++p) {
+            const TileWidget *tile = board->tile(p);
+            if (!tile->placement()) {
+                cells << (tile->picture().isNull() ? QStringLiteral("-") : QStringLiteral("!"));
+                continue;
+            }
+            const Placement shown = *tile->placement();
+            const bool right = !tile->picture().isNull()
+                               && tile->picture().toImage().convertToFormat(QImage::Format_RGB32)
+                                      == cardImage(qAbs(shown.card), qAbs(shown.orientation)); // the file's name has no sign
+            cells << (right ? QStringLiteral("%1:%2").arg(shown.card).arg(shown.orientation) : QStringLiteral("!"));
+        }
+        return cells.join(u' ');
+    }
+
+    // The positions whose tiles paint the selection mark.
+    QString paintedMarks() const
+    {
+        QString marked;
+        for (int p = 1; p <= PositionCount; ++p) {
+            if (board->tile(p)->isMarked())
+                marked += QString::number(p);
+        }
+        return marked;
+    }
+
+    QString boardNow() const { return boardText(board->game().board()); }
+};
+
+} // namespace quintrel::testing

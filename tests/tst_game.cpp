@@ -1,0 +1,304 @@
+// tst_game.cpp: the rules of play on the game value: selection, swap, turn, deal, rebuild, win.
+#include "game/game.h"
+#include "game/solutions.h"
+#include "testsupport.h"
+
+#include <QTest>
+
+using namespace quintrel;
+using namespace quintrel::testing;
+
+namespace {
+
+// A game whose board (and every tile) holds the arrangement, as after a rebuild from a saved game.
+Game gameAt(const QString &text)
+{
+    Board saved = boardFrom(text);
+    for (int p = 1; p <= PositionCount; ++p) {
+        saved[p].savedCard = saved[p].card;
+        saved[p].savedOrientation = saved[p].orientation;
+    }
+    Game game;
+    game.setSavedFields(saved);
+    for (const Step &step : game.rebuild())
+        game.show(step);
+    game.finishRebuild();
+    return game;
+}
+
+QString tilesOf(const Change &change)
+{
+    QStringList tiles;
+    for (int p = 1; p <= PositionCount; ++p) {
+        if (change.touches(p))
+            tiles << QString::number(p);
+    }
+    return tiles.join(u',');
+}
+
+QString soundOf(Sound sound)
+{
+    return sound == Sound::Snip ? QStringLiteral(" snip") : sound == Sound::Click ? QStringLiteral(" click") : QString();
+}
+
+// Plays moves written as words: "c4" clicks tile 4, "f" ends a swap's pause, "t5" turns tile 5.
+// Each move is told as what it did, the tiles it touched, its sound and a win, e.g. "swap:9".
+QString play(Game &game, const QString &moves)
+{
+    QStringList told;
+    for (const QString &move : moves.split(u' ', Qt::SkipEmptyParts)) {
+        const int position = move.mid(1).toInt();
+        QString what;
+        Change change;
+        if (move.startsWith(u'c')) {
+            const TileClick click = game.clickTile(position);
+            const char *names[] = {"nothing", "select", "deselect", "swap"};
+            what = QString::fromLatin1(names[int(click.action)]);
+            change = click.change;
+        } else if (move.startsWith(u'f')) {
+            what = QStringLiteral("swapped");
+            change = game.finishSwap();
+        } else {
+            what = QStringLiteral("turn");
+            change = game.turn(position);
+        }
+        if (change.tiles != 0)
+            what += u':' + tilesOf(change);
+        told << what + soundOf(change.sound) + (change.won ? QStringLiteral(" won") : QString());
+    }
+    return told.join(QStringLiteral(", "));
+}
+
+QString shownText(const Game &game)
+{
+    QStringList cells;
+    for (int p = 1; p <= PositionCount; ++p) {
+        const std::optional<Placement> shown = game.shown(p);
+        cells << (shown ? QStringLiteral("%1:%2").arg(shown->card).arg(shown->orientation) : QStringLiteral("-"));
+    }
+    return cells.join(u' ');
+}
+
+QString marks(const Game &game)
+{
+    QString marked;
+    for (int p = 1; p <= PositionCount; ++p) {
+        if (game.isMarked(p))
+            marked += QString::number(p);
+    }
+    return marked;
+}
+
+// Solution 1 with the centre card turned back once, and with cards 1 and 9 exchanged.
+const QString OneTurnFromSolution1 = QStringLiteral("1050:3 1090:2 1070:3 1080:4 1010:2 1040:2 1030:3 1060:4 1020:1");
+const QString OneSwapFromSolution1 = QStringLiteral("1020:1 1090:2 1070:3 1080:4 1010:3 1040:2 1030:3 1060:4 1050:3");
+
+} // namespace
+
+class tst_Game : public QObject {
+    Q_OBJECT
+
+private slots:
+    void beforeTheFirstDealAllIsZero()
+    {
+        const Game game;
+        for (int p = 1; p <= PositionCount; ++p) {
+            QCOMPARE(game.cell(p), Cell{});
+            QVERIFY(!game.shown(p));
+            QVERIFY(!game.isMarked(p));
+        }
+        QCOMPARE(game.selection(), 0);
+        QVERIFY(!game.isWon());
+    }
+
+    void positionsOutsideTheBoardThrow_data()
+    {
+        QTest::addColumn<int>("position");
+        QTest::newRow("zero") << 0;
+        QTest::newRow("ten") << 10;
+        QTest::newRow("negative") << -1;
+    }
+    void positionsOutsideTheBoardThrow()
+    {
+        QFETCH(int, position);
+        Game game = gameAt(StartText);
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, game.cell(position));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, game.clickTile(position));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, game.turn(position));
+        QCOMPARE(boardText(game.board()), StartText);
+    }
+
+    void cardPictureName_data()
+    {
+        QTest::addColumn<int>("card");
+        QTest::addColumn<int>("orientation");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("1070 turned twice") << 1070 << 3 << "1070/3.gif";
+        QTest::newRow("numbers are written without sign") << -1070 << -2 << "1070/2.gif";
+    }
+    void cardPictureName()
+    {
+        QFETCH(int, card);
+        QFETCH(int, orientation);
+        QFETCH(QString, name);
+        QCOMPARE(QString::fromStdString(quintrel::cardPictureName({int16_t(card), int16_t(orientation)})), name);
+    }
+
+    // What each move does, and the tiles, sound and win it tells the window about.
+    void moves_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("moves");
+        QTest::addColumn<QString>("told");
+        QTest::addColumn<QString>("board");
+        QTest::addColumn<int>("selection");
+
+        QTest::newRow("select, then deselect") << StartText << "c4 c4" << "select:4, deselect:4" << StartText << 0;
+        QTest::newRow("swap") << StartText << "c1 c9 f" << "select:1, swap:9, swapped:1,9 snip"
+                              << "1090:1 1020:1 1030:1 1040:1 1050:1 1060:1 1070:1 1080:1 1010:1" << 0;
+        QTest::newRow("a swap carries orientations") << StartText << "t2 t2 c2 c6 f"
+                                                     << "turn:2 click, turn:2 click, select:2, swap:6, swapped:2,6 snip"
+                                                     << "1010:1 1060:1 1030:1 1040:1 1050:1 1020:3 1070:1 1080:1 1090:1" << 0;
+        QTest::newRow("input during a swap's pause does nothing")
+            << StartText << "c1 c9 c1 c9 c5 t5 f" << "select:1, swap:9, nothing, nothing, nothing, turn, swapped:1,9 snip"
+            << "1090:1 1020:1 1030:1 1040:1 1050:1 1060:1 1070:1 1080:1 1010:1" << 0;
+        QTest::newRow("four turns come round") << StartText << "t7 t7 t7 t7"
+                                               << "turn:7 click, turn:7 click, turn:7 click, turn:7 click" << StartText << 0;
+        QTest::newRow("a turn ends the selection, the next click selects")
+            << StartText << "c2 t5 c7" << "select:2, turn:2,5 click, select:7"
+            << "1010:1 1020:1 1030:1 1040:1 1050:2 1060:1 1070:1 1080:1 1090:1" << 7;
+        QTest::newRow("turning the selected card ends its selection")
+            << StartText << "c3 t3" << "select:3, turn:3 click"
+            << "1010:1 1020:1 1030:2 1040:1 1050:1 1060:1 1070:1 1080:1 1090:1" << 0;
+        QTest::newRow("a turn wins, then the board is locked")
+            << OneTurnFromSolution1 << "t5 c1 c1 t2" << "turn:5 click won, nothing, nothing, turn" << Solution1Text << 0;
+        QTest::newRow("a swap wins") << OneSwapFromSolution1 << "c9 c1 f" << "select:9, swap:1, swapped:1,9 snip won"
+                                     << Solution1Text << 0;
+        QTest::newRow("a swap that wins nothing") << OneTurnFromSolution1 << "c1 c2 f c2 c1 f"
+                                                  << "select:1, swap:2, swapped:1,2 snip, select:2, swap:1, swapped:1,2 snip"
+                                                  << OneTurnFromSolution1 << 0;
+        QTest::newRow("finishing without a swap does nothing") << StartText << "f c1 f" << "swapped, select:1, swapped"
+                                                               << StartText << 1;
+    }
+    void moves()
+    {
+        QFETCH(QString, from);
+        QFETCH(QString, moves);
+        QFETCH(QString, told);
+        QFETCH(QString, board);
+        QFETCH(int, selection);
+        Game game = gameAt(from);
+        QCOMPARE(play(game, moves), told);
+        QCOMPARE(boardText(game.board()), board);
+        // Between moves, every tile shows its own cell and only the selected tile is marked.
+        QCOMPARE(shownText(game), board);
+        QCOMPARE(game.selection(), selection);
+        QCOMPARE(marks(game), selection ? QString::number(selection) : QString());
+    }
+
+    void bothTilesAreMarkedDuringASwap()
+    {
+        Game game = gameAt(StartText);
+        play(game, QStringLiteral("c1 c9"));
+        QVERIFY(game.isSwapping());
+        QCOMPARE(marks(game), QStringLiteral("19"));
+        QCOMPARE(boardText(game.board()), StartText);
+        play(game, QStringLiteral("f"));
+        QVERIFY(!game.isSwapping());
+        QCOMPARE(marks(game), QString());
+    }
+
+    void newGameDealsTheStartPosition()
+    {
+        // From a won game with a selection-free board and a saved game waiting.
+        Game game = gameAt(OneTurnFromSolution1);
+        play(game, QStringLiteral("t5"));
+        QVERIFY(game.isWon());
+        const QString saved = savedText(game.board());
+
+        const std::vector<Step> steps = game.newGame();
+        QVERIFY(!game.isWon());
+        QCOMPARE(boardText(game.board()), StartText);
+        QCOMPARE(savedText(game.board()), saved);
+        QCOMPARE(shownText(game), QStringLiteral("- - - - - - - - -"));
+        QCOMPARE(int(steps.size()), PositionCount);
+        for (int p = 1; p <= PositionCount; ++p) {
+            // Card by card from the top left, a pause after every card but the last.
+            QCOMPARE(steps[p - 1], (Step{p, {startCard(p), 1}, p < PositionCount}));
+            const Change change = game.show(steps[p - 1]);
+            QCOMPARE(tilesOf(change), QString::number(p));
+            QCOMPARE(change.sound, Sound::Snip);
+        }
+        QCOMPARE(shownText(game), StartText);
+        QCOMPARE(play(game, QStringLiteral("c1")), QStringLiteral("select:1"));
+        // A second new game ends the selection and deals again from the first card.
+        QCOMPARE(game.newGame().front().position, 1);
+        QCOMPARE(game.selection(), 0);
+    }
+
+    void rebuildLaysOutTheSavedGame()
+    {
+        Game game = gameAt(OneTurnFromSolution1);
+        play(game, QStringLiteral("t5 c1 c1"));
+        QVERIFY(game.isWon());
+        Board saved;
+        const Board wanted = boardFrom(QStringLiteral("1030:2 1030:4 1010:3 1050:1 1070:2 1020:4 1080:3 1040:1 1060:2"));
+        for (int p = 1; p <= PositionCount; ++p) {
+            saved[p].savedCard = wanted[p].card;
+            saved[p].savedOrientation = wanted[p].orientation;
+            saved[p].card = 1; // only the saved fields are taken
+        }
+        game.setSavedFields(saved);
+        QCOMPARE(boardText(game.board()), Solution1Text);
+
+        const std::vector<Step> steps = game.rebuild();
+        QVERIFY(!game.isWon());
+        QCOMPARE(game.selection(), 0);
+        QCOMPARE(int(steps.size()), PositionCount);
+        for (int p = 1; p <= PositionCount; ++p) {
+            // A pause after every card, the ninth included.
+            QCOMPARE(steps[p - 1], (Step{p, wanted[p].placement(), true}));
+            game.show(steps[p - 1]);
+        }
+        // Until the rebuild ends, the board still holds the previous game.
+        QCOMPARE(boardText(game.board()), Solution1Text);
+        game.finishRebuild();
+        QCOMPARE(boardText(game.board()), boardText(wanted));
+        QCOMPARE(shownText(game), boardText(wanted));
+        QCOMPARE(savedText(game.board()), boardText(wanted));
+    }
+
+    void winTest_data()
+    {
+        QTest::addColumn<QString>("board");
+        QTest::addColumn<int>("solution");
+        for (int s = 0; s < 4; ++s) {
+            Board board;
+            for (int p = 1; p <= PositionCount; ++p) {
+                board[p].card = Solutions[s][p - 1].card;
+                board[p].orientation = Solutions[s][p - 1].orientation;
+            }
+            QTest::addRow("solution %d", s + 1) << boardText(board) << s + 1;
+        }
+        QTest::newRow("start position") << StartText << 0;
+        QTest::newRow("solution 3, centre turned once more")
+            << "1020:3 1060:2 1030:1 1040:4 1010:2 1080:2 1070:1 1090:4 1050:1" << 0;
+        QTest::newRow("the cards of solution 2, every orientation 1")
+            << "1070:1 1040:1 1020:1 1090:1 1010:1 1060:1 1050:1 1080:1 1030:1" << 0;
+    }
+    void winTest()
+    {
+        QFETCH(QString, board);
+        QFETCH(int, solution);
+        Board cells = boardFrom(board);
+        QCOMPARE(matchingSolution(cells), solution);
+        // The saved fields play no part.
+        cells[5].savedCard = 1090;
+        QCOMPARE(matchingSolution(cells), solution);
+        // A rebuild into a solution is no win: only a move is tested.
+        QVERIFY(!gameAt(board).isWon());
+    }
+};
+
+QTEST_MAIN(tst_Game)
+#include "tst_game.moc"
