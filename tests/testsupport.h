@@ -4,7 +4,7 @@
 
 #include "game/board.h"
 #include "platform/desktop.h"
-#include "platform/programfolder.h"
+#include "platform/gamefolders.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -162,7 +162,7 @@ public:
         QImageWriter(filePath(QStringLiteral("SOUND/QUINTREL.ICO")), "ico").write(icon);
         write(QStringLiteral("SOUND/SNIP1.WAV"), waveImage(2205, 0x10));
         write(QStringLiteral("SOUND/CLICK.WAV"), waveImage(661, 0x11));
-        setProgramFolder(m_dir.path());
+        setGameFolders(QFile::encodeName(m_dir.path()), QFile::encodeName(m_dir.path()));
     }
 
     QString path() const { return m_dir.path(); }

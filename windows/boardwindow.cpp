@@ -4,7 +4,7 @@
 #include "platform/desktop.h"
 #include "platform/filereading.h"
 #include "platform/pause.h"
-#include "platform/programfolder.h"
+#include "platform/gamefolders.h"
 #include "platform/soundplayer.h"
 #include "platform/windowsizing.h"
 #include "savegame/savedgame.h"
@@ -19,6 +19,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFile>
 #include <QIcon>
 #include <QImageReader>
 #include <QMenuBar>
@@ -37,7 +38,7 @@ const char LargeFontsMessage[] =
 
 QString cardPicturePath(Placement placement)
 {
-    return programFile(QString::fromStdString(cardPictureName(placement)));
+    return QFile::decodeName(dataFile(QByteArray::fromStdString(cardPictureName(placement))));
 }
 
 } // namespace
@@ -101,7 +102,7 @@ bool BoardWindow::setUp()
     for (SpinHandle *handle : m_handles)
         handle->raise();
 
-    const QString iconPath = programFile(QStringLiteral("SOUND/QUINTREL.ICO"));
+    const QString iconPath = QFile::decodeName(dataFile("SOUND/QUINTREL.ICO"));
     QImageReader iconReader(iconPath);
     if (iconReader.read().isNull()) {
         showMessage(QStringLiteral("Quintrel cannot start: its window icon \"%1\" is missing or is not an icon "
@@ -114,8 +115,8 @@ bool BoardWindow::setUp()
     }
     setWindowIcon(QIcon(iconPath));
 
-    readTextFile(programFile(QStringLiteral("SOUND/SNIP1.WAV")), m_snipSound);
-    readTextFile(programFile(QStringLiteral("SOUND/CLICK.WAV")), m_clickSound);
+    readTextFile(QFile::decodeName(dataFile("SOUND/SNIP1.WAV")), m_snipSound);
+    readTextFile(QFile::decodeName(dataFile("SOUND/CLICK.WAV")), m_clickSound);
 
     m_firstDealArmed = true;
     return true;
@@ -374,7 +375,7 @@ void BoardWindow::saveGame()
 {
     if (m_closing)
         return;
-    const SaveOutcome outcome = saveBoard(programFolder(), m_game.board());
+    const SaveOutcome outcome = saveBoard(QFile::decodeName(saveFolder()), m_game.board());
     switch (outcome.status) {
     case SaveOutcome::Status::Saved:
         showGameMessage(QStringLiteral("Your game has been saved"), MessageIcon::Information);
@@ -395,7 +396,7 @@ void BoardWindow::loadSavedGame()
         return;
     // Read into a copy, so that a damaged file changes nothing at all.
     Board candidate = m_game.board();
-    const LoadOutcome outcome = readSavedGame(programFolder(), candidate);
+    const LoadOutcome outcome = readSavedGame(QFile::decodeName(saveFolder()), candidate);
     if (outcome.status == LoadOutcome::Status::NoSavedGame) {
         showGameMessage(QStringLiteral("There are no saved games"), MessageIcon::Exclamation);
         return;

@@ -2,10 +2,11 @@
 #include "windows/exampleviewer.h"
 
 #include "platform/filereading.h"
-#include "platform/programfolder.h"
+#include "platform/gamefolders.h"
 #include "platform/windowsizing.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFrame>
 #include <QIcon>
 #include <QImageReader>
@@ -63,7 +64,7 @@ bool ExampleViewer::loadPicture()
     using namespace FrameMetrics;
     centreOnScreen(this, QSize(ClientWidth + 2 * FixedFrameWidth, ClientHeight + ToolCaptionHeight + 2 * FixedFrameWidth));
 
-    const QString path = programFile(QStringLiteral("SOUND/example.gif"));
+    const QString path = QFile::decodeName(dataFile("SOUND/example.gif"));
     QImageReader reader(path);
     const QImage picture = reader.read();
     if (picture.isNull()) {

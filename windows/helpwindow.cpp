@@ -3,11 +3,12 @@
 
 #include "platform/desktop.h"
 #include "platform/filereading.h"
-#include "platform/programfolder.h"
+#include "platform/gamefolders.h"
 #include "platform/windowsizing.h"
 #include "windows/handcursor.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFontMetrics>
 #include <QIcon>
 #include <QLabel>
@@ -208,7 +209,7 @@ void HelpWindow::showAboutView()
 // Read at every switch, so that a document changed on disk shows its new contents.
 void HelpWindow::displayDocument(const QString &fileName)
 {
-    const QString path = programFile(fileName);
+    const QString path = QFile::decodeName(dataFile(QFile::encodeName(fileName)));
     const std::optional<QString> text = readWholeFile(path);
     m_text->setPlainText(text ? withUnixLineBreaks(*text) : QString());
     m_text->moveCursor(QTextCursor::Start);

@@ -2,10 +2,11 @@
 #include "windows/winwindow.h"
 
 #include "platform/desktop.h"
-#include "platform/programfolder.h"
+#include "platform/gamefolders.h"
 #include "platform/windowsizing.h"
 #include "platform/soundplayer.h"
 
+#include <QFile>
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
@@ -35,7 +36,7 @@ void WinWindow::showEvent(QShowEvent *event)
     // Once per showing; it cuts off the winning move's own sound.
     if (!m_applauded) {
         m_applauded = true;
-        playWaveFile(programFile(QStringLiteral("SOUND/APPLAUS.WAV")));
+        playWaveFile(QFile::decodeName(dataFile("SOUND/APPLAUS.WAV")));
     }
 }
 
