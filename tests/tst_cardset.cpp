@@ -1,18 +1,15 @@
-// tst_cardset.cpp: the card set's edge table: exactly the four stored solutions fit on every seam, and they agree.
+// tst_cardset.cpp: the game's edge table: exactly the four stored solutions fit on every seam, and they agree.
 #include "../tools/cardset/solver.h"
+#include "game/cardedges.h"
 #include "game/solutions.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
-#include <fstream>
 
 using namespace quintrel;
 
 namespace {
-
-const std::string EdgeTablePath = QUINTREL_SOURCE_DIR "/tools/cardset/edges.txt";
 
 cardset::Arrangement fromStored(const quintrel::Arrangement &stored)
 {
@@ -46,7 +43,10 @@ class tst_CardSet : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY2(cardset::readEdgeTable(EdgeTablePath, m_table), "the edge table cannot be read");
+        for (int card = 0; card < cardset::CardCount; ++card) {
+            for (int side = 0; side < 4; ++side)
+                m_table[card][side] = cardset::edgeFromLetter(CardEdgeLetters[card][side]);
+        }
     }
 
     void solverFindsExactlyTheStoredSolutions()
@@ -133,66 +133,6 @@ private slots:
                                           cardset::shownEdge(m_table[start[pos + 3].card], 1, 0));
         }
         QVERIFY2(misfits >= 4, "the start position is too close to a solution");
-    }
-
-    void turningShowsTheEdgeFromTheLeft_data()
-    {
-        QTest::addColumn<int>("orientation");
-        QTest::addColumn<int>("side");
-        QTest::addColumn<int>("original");
-        // One clockwise quarter turn brings the left edge (3) to the top (0).
-        QTest::newRow("orientation 1 top") << 1 << 0 << 0;
-        QTest::newRow("orientation 2 top") << 2 << 0 << 3;
-        QTest::newRow("orientation 2 right") << 2 << 1 << 0;
-        QTest::newRow("orientation 3 top") << 3 << 0 << 2;
-        QTest::newRow("orientation 4 top") << 4 << 0 << 1;
-        QTest::newRow("orientation 4 left") << 4 << 3 << 0;
-    }
-
-    void turningShowsTheEdgeFromTheLeft()
-    {
-        QFETCH(int, orientation);
-        QFETCH(int, side);
-        QFETCH(int, original);
-        const cardset::CardEdges edges{10, 11, 12, 13};
-        QCOMPARE(cardset::shownEdge(edges, orientation, side), 10 + original);
-    }
-
-    void malformedTablesAreRefused_data()
-    {
-        QTest::addColumn<QString>("text");
-        const QString good = QStringLiteral("1010 S h D c\n1020 S h D c\n1030 S h D c\n1040 S h D c\n1050 S h D c\n"
-                                            "1060 S h D c\n1070 S h D c\n1080 S h D c\n");
-        QTest::newRow("card missing") << good;
-        QTest::newRow("card twice") << good + QStringLiteral("1080 S h D c\n");
-        QTest::newRow("unknown card") << good + QStringLiteral("1095 S h D c\n");
-        QTest::newRow("unknown letter") << good + QStringLiteral("1090 S h X c\n");
-        QTest::newRow("three edges") << good + QStringLiteral("1090 S h D\n");
-        QTest::newRow("five edges") << good + QStringLiteral("1090 S h D c S\n");
-    }
-
-    void malformedTablesAreRefused()
-    {
-        QFETCH(QString, text);
-        QTemporaryDir dir;
-        const std::string path = dir.filePath(QStringLiteral("edges.txt")).toStdString();
-        std::ofstream(path) << text.toStdString();
-        std::array<cardset::CardEdges, cardset::CardCount> table{};
-        QVERIFY(!cardset::readEdgeTable(path, table));
-    }
-
-    void commentsAndBlankLinesAreSkipped()
-    {
-        QTemporaryDir dir;
-        const std::string path = dir.filePath(QStringLiteral("edges.txt")).toStdString();
-        std::ofstream out(path);
-        out << "# heading\n\n";
-        for (int id = 1010; id <= 1090; id += 10)
-            out << id << " S h D c  # note\n";
-        out.close();
-        std::array<cardset::CardEdges, cardset::CardCount> table{};
-        QVERIFY(cardset::readEdgeTable(path, table));
-        QCOMPARE(table[8], (cardset::CardEdges{0, 3, 4, 7}));
     }
 
 private:

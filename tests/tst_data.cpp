@@ -1,6 +1,6 @@
 // tst_data.cpp: the data files beside the program and the window pictures: present, well-formed,
 // and of the right size.
-#include "../tools/cardset/solver.h"
+#include "game/cardedges.h"
 #include "platform/wavimage.h"
 #include "testsupport.h"
 
@@ -110,14 +110,13 @@ private slots:
     {
         QFETCH(int, card);
         QFETCH(int, orientation);
-        std::array<cardset::CardEdges, cardset::CardCount> table{};
-        QVERIFY(cardset::readEdgeTable(QUINTREL_SOURCE_DIR "/tools/cardset/edges.txt", table));
         const QImage picture(cardPath(card, orientation));
         QVERIFY(!picture.isNull());
         const QPoint probe[4] = {{86, 4}, {167, 86}, {86, 167}, {4, 86}};
-        for (int side = 0; side < 4; ++side) {
-            const int edge = cardset::shownEdge(table[(card - 1010) / 10], orientation, side);
-            QCOMPARE(suitOfColour(picture.pixel(probe[side])), cardset::suitOf(edge));
+        for (Side side : Sides) {
+            // The game's own words for the edge, read off the picture.
+            const Edge edge = shownEdge({int16_t(card), int16_t(orientation)}, side);
+            QCOMPARE(suitOfColour(picture.pixel(probe[int(side)])), int(edge.suit));
         }
     }
 

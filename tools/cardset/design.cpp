@@ -1,5 +1,6 @@
 // Searches for an edge table that fits the stored first solution, has no other solution, and leaves many
-// arrangements that fail on only one or two seams. Prints the best table found in the edges.txt format.
+// arrangements that fail on only one or two seams. Prints the best table found as the game's table of edge letters
+// (CardEdgeLetters in game/cardedges.h).
 #include "solver.h"
 
 #include <cstdio>
@@ -122,7 +123,7 @@ int main(int argc, char **argv)
     std::printf("# solutions %zu, fitting 11 seams %llu, fitting 10 seams %llu\n", r.solutions.size(),
                 (unsigned long long)r.byMisfits[1], (unsigned long long)r.byMisfits[2]);
     for (int card = 0; card < CardCount; ++card)
-        std::printf("%d %c %c %c %c\n", 1010 + 10 * card, letterFromEdge(table[card][0]),
-                    letterFromEdge(table[card][1]), letterFromEdge(table[card][2]), letterFromEdge(table[card][3]));
+        std::printf("    \"%c%c%c%c\", // %d\n", letterFromEdge(table[card][0]), letterFromEdge(table[card][1]),
+                    letterFromEdge(table[card][2]), letterFromEdge(table[card][3]), 1010 + 10 * card);
     return 0;
 }

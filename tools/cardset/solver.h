@@ -3,8 +3,6 @@
 
 #include <array>
 #include <cstdint>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -48,42 +46,6 @@ inline int edgeFromLetter(char c)
     return -1;
 }
 inline char letterFromEdge(int code) { return (isUpperHalf(code) ? "SHDC" : "shdc")[suitOf(code)]; }
-
-// Reads lines "1010 S h D c" (top right bottom left in orientation 1); '#' starts a comment.
-// Returns false unless all nine cards 1010..1090 are given exactly once with valid letters.
-inline bool readEdgeTable(const std::string &path, std::array<CardEdges, CardCount> &table)
-{
-    std::ifstream in(path);
-    if (!in)
-        return false;
-    std::array<bool, CardCount> seen{};
-    std::string line;
-    while (std::getline(in, line)) {
-        if (auto hash = line.find('#'); hash != std::string::npos)
-            line.erase(hash);
-        std::istringstream fields(line);
-        int id = 0;
-        if (!(fields >> id))
-            continue;
-        const int card = (id - 1010) / 10;
-        if (id < 1010 || id > 1090 || id % 10 != 0 || seen[card])
-            return false;
-        for (int side = 0; side < 4; ++side) {
-            std::string letter;
-            if (!(fields >> letter) || letter.size() != 1 || edgeFromLetter(letter[0]) < 0)
-                return false;
-            table[card][side] = edgeFromLetter(letter[0]);
-        }
-        std::string extra;
-        if (fields >> extra)
-            return false;
-        seen[card] = true;
-    }
-    for (bool s : seen)
-        if (!s)
-            return false;
-    return true;
-}
 
 struct SolveResult
 {

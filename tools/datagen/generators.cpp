@@ -3,6 +3,7 @@
 
 #include "cards.h"
 #include "imaging.h"
+#include "../../game/cardedges.h"
 
 #include <QDir>
 
@@ -29,9 +30,11 @@ bool Generator::loadEdges()
 {
     if (m_edgesLoaded)
         return true;
-    const QString path = m_source + QStringLiteral("/tools/cardset/edges.txt");
-    if (!cardset::readEdgeTable(path.toStdString(), m_edges))
-        return fail(QStringLiteral("cannot read the edge table %1").arg(path));
+    // The game's own table: the pictures show exactly the edges the game describes in words.
+    for (int card = 0; card < cardset::CardCount; ++card) {
+        for (int side = 0; side < 4; ++side)
+            m_edges[card][side] = cardset::edgeFromLetter(CardEdgeLetters[card][side]);
+    }
     m_edgesLoaded = true;
     const cardset::SolveResult r = cardset::Solver(m_edges).solve(2);
     m_report << QStringLiteral("card set: %1 solutions, %2 arrangements fit 11 seams, %3 fit 10 seams")
