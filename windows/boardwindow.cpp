@@ -1,6 +1,7 @@
 // boardwindow.cpp: the board window's set-up, its menus, input routing and the timed sequences.
 #include "windows/boardwindow.h"
 
+#include "game/descriptions.h"
 #include "platform/desktop.h"
 #include "platform/filereading.h"
 #include "platform/pause.h"
@@ -9,8 +10,8 @@
 #include "platform/windowsizing.h"
 #include "savegame/savedgame.h"
 #include "windows/boardlayout.h"
+#include "windows/boardview.h"
 #include "windows/exampleviewer.h"
-#include "windows/handcursor.h"
 #include "windows/helpwindow.h"
 #include "windows/spinhandle.h"
 #include "windows/splashwindow.h"
@@ -83,24 +84,12 @@ bool BoardWindow::setUp()
         return false;
     }
 
-    auto *client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    setCentralWidget(client);
-    for (int p = 1; p <= PositionCount; ++p) {
-        auto *tile = new TileWidget(p, client);
-        tile->move(BoardLayout::tileOrigin(p));
-        connect(tile, &TileWidget::clicked, this, &BoardWindow::onTileClicked);
-        m_tiles[p - 1] = tile;
-    }
-    const QCursor hand = handCursor();
-    for (int p = 1; p <= PositionCount; ++p) {
-        auto *handle = new SpinHandle(p, hand, client);
-        handle->move(BoardLayout::spinHandleOrigin(p));
-        connect(handle, &SpinHandle::clicked, this, &BoardWindow::onSpinHandleClicked);
-        m_handles[p - 1] = handle;
-    }
-    for (SpinHandle *handle : m_handles)
-        handle->raise();
+    m_view = new BoardView(this);
+    setCentralWidget(m_view);
+    connect(m_view, &BoardView::tileClicked, this, &BoardWindow::onTileClicked);
+    connect(m_view, &BoardView::spinHandleClicked, this, &BoardWindow::onSpinHandleClicked);
+    m_view->setFocus();
+    paint(Change{Change::AllTiles});
 
     const QString iconPath = QFile::decodeName(dataFile("SOUND/QUINTREL.ICO"));
     QImageReader iconReader(iconPath);
@@ -158,12 +147,12 @@ void BoardWindow::addEntry(QMenu *menu, const char *name, const QString &caption
 
 TileWidget *BoardWindow::tile(int position) const
 {
-    return m_tiles.at(static_cast<std::size_t>(position - 1));
+    return m_view->tile(position);
 }
 
 SpinHandle *BoardWindow::spinHandle(int position) const
 {
-    return m_handles.at(static_cast<std::size_t>(position - 1));
+    return m_view->spinHandle(position);
 }
 
 bool BoardWindow::event(QEvent *event)
@@ -273,6 +262,9 @@ void BoardWindow::paint(const Change &change, const Pictures *prepared)
             continue;
         TileWidget *t = tile(p);
         t->setMarked(m_game.isMarked(p));
+        // What a screen reader says of the tile and its handle follows every change.
+        t->setAccessibleName(QString::fromStdString(describeTile(m_game, p)));
+        spinHandle(p)->setAccessibleName(QString::fromStdString(describeSpinHandle(m_game, p)));
         const std::optional<Placement> wanted = m_game.shown(p);
         if (wanted == t->placement())
             continue;

@@ -18,6 +18,7 @@ class QMenu;
 
 namespace quintrel {
 
+class BoardView;
 class SpinHandle;
 class SplashWindow;
 class TileWidget;
@@ -98,8 +99,7 @@ private:
     Game m_game;
     QByteArray m_snipSound;
     QByteArray m_clickSound;
-    std::array<TileWidget *, PositionCount> m_tiles{};
-    std::array<SpinHandle *, PositionCount> m_handles{};
+    BoardView *m_view = nullptr;
     QPointer<SplashWindow> m_splash;
     Pause m_pause;
 

@@ -56,6 +56,11 @@ ExampleViewer::ExampleViewer(QWidget *parent)
     connect(m_scrollBar, &QScrollBar::valueChanged, this, [this](int position) { movePictureTo(-position); });
     connect(m_scrollBar, &QScrollBar::sliderMoved, this, [this](int position) { movePictureTo(-position); });
 
+    setAccessibleDescription(QStringLiteral("A picture of a game in progress that shows how the cards fit. The "
+                                            "arrow keys, Page Up and Page Down scroll it."));
+    m_picture->setAccessibleName(QStringLiteral("Example game"));
+    m_scrollBar->setAccessibleName(QStringLiteral("Scrolls the example"));
+
     m_pictureLoaded = loadPicture();
 }
 

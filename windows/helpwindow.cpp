@@ -133,6 +133,16 @@ HelpWindow::HelpWindow(HelpMode mode, QWidget *parent)
     m_logo->hide();
     m_link->hide();
 
+    setAccessibleDescription(QStringLiteral("The rules of Quintrel, or who made it"));
+    m_text->setAccessibleName(QStringLiteral("Help text"));
+    m_rulesButton->setAccessibleDescription(QStringLiteral("Shows the rules"));
+    m_aboutButton->setAccessibleDescription(QStringLiteral("Shows who made Quintrel"));
+    m_okButton->setAccessibleDescription(QStringLiteral("Closes the help"));
+    m_titlePicture->setAccessibleName(QString::fromLatin1(GameTitle));
+    m_logo->setAccessibleName(QStringLiteral("The maker's logo"));
+    m_link->setAccessibleName(QStringLiteral("The maker's web page, %1").arg(QString::fromLatin1(MakerHostName)));
+    m_link->setAccessibleDescription(QStringLiteral("Opens the maker's web page in the browser"));
+
     setTabOrder(m_text, m_okButton);
     setTabOrder(m_okButton, m_aboutButton);
     setTabOrder(m_aboutButton, m_rulesButton);

@@ -2,6 +2,7 @@
 // board come up.
 #include "windows/splashwindow.h"
 
+#include "platform/desktop.h"
 #include "platform/windowsizing.h"
 
 #include <QPainter>
@@ -26,6 +27,11 @@ SplashWindow::SplashWindow()
     m_start->setDefault(true);
     m_start->setFocus();
     connect(m_start, &QPushButton::clicked, this, &QDialog::accept);
+
+    setAccessibleName(QString::fromLatin1(GameTitle));
+    setAccessibleDescription(QStringLiteral("A picture-card puzzle: swap and turn nine cards until every edge fits. "
+                                            "Press OK to start."));
+    m_start->setAccessibleDescription(QStringLiteral("Shows the board and deals the first game"));
 }
 
 void SplashWindow::paintEvent(QPaintEvent *)

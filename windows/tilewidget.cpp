@@ -3,6 +3,7 @@
 
 #include "windows/boardlayout.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -31,6 +32,18 @@ void TileWidget::setMarked(bool marked)
         return;
     m_marked = marked;
     update();
+    QAccessible::State selected;
+    selected.selected = true;
+    QAccessibleStateChangeEvent change(this, selected);
+    QAccessible::updateAccessibility(&change);
+}
+
+void TileWidget::setCursorShown(bool shown)
+{
+    if (m_cursorShown == shown)
+        return;
+    m_cursorShown = shown;
+    update();
 }
 
 QSize TileWidget::pictureSize() const
@@ -51,10 +64,19 @@ void TileWidget::paintEvent(QPaintEvent *)
     const int inset = m_marked ? 1 : 0;
     if (!m_picture.isNull())
         painter.drawPixmap(inset, inset, m_picture);
+    const QSize size = pictureSize();
     if (m_marked) {
         painter.setPen(QPen(Qt::black, 1));
-        const QSize size = pictureSize();
         painter.drawRect(QRect(0, 0, size.width() + 1, size.height() + 1));
+    }
+    if (m_cursorShown) {
+        // Black, yellow, black: seen on every card, light or dark, and never taken for the mark.
+        const QRectF frame = QRectF(inset, inset, size.width(), size.height()).adjusted(9, 9, -9, -9);
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(Qt::black, 8, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.drawRect(frame);
+        painter.setPen(QPen(QColor(255, 214, 0), 4, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.drawRect(frame);
     }
 }
 

@@ -27,6 +27,10 @@ public:
     bool isMarked() const { return m_marked; }
     void setMarked(bool marked);
 
+    // The keyboard cursor: a bright frame inside the picture, unlike the selection mark round it.
+    bool isCursorShown() const { return m_cursorShown; }
+    void setCursorShown(bool shown);
+
 signals:
     void clicked(int position);
 
@@ -43,6 +47,7 @@ private:
     std::optional<Placement> m_placement;
     QPixmap m_picture;
     bool m_marked = false;
+    bool m_cursorShown = false;
     bool m_pressed = false;
 };
 

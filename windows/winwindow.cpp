@@ -6,6 +6,7 @@
 #include "platform/windowsizing.h"
 #include "platform/soundplayer.h"
 
+#include <QAccessible>
 #include <QFile>
 #include <QPainter>
 #include <QPointer>
@@ -27,12 +28,20 @@ WinWindow::WinWindow()
     m_ok->setDefault(true);
     m_ok->setFocus();
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    setAccessibleName(QStringLiteral("Well done!"));
+    setAccessibleDescription(QStringLiteral("You have solved Quintrel. The board stays solved until New Game or "
+                                            "Load Saved Game in the File menu."));
+    m_ok->setAccessibleDescription(QStringLiteral("Closes this window"));
 }
 
 void WinWindow::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     m_ok->setFocus();
+    // The win is told to a screen reader as well as shown and heard.
+    QAccessibleEvent alert(this, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
     // Once per showing; it cuts off the winning move's own sound.
     if (!m_applauded) {
         m_applauded = true;
