@@ -1,4 +1,4 @@
-// The help texts: word-wrapped to the width of the help window's text box, with Windows line ends.
+// The help texts: one line per paragraph, with Windows line ends.
 #include "generators.h"
 
 #include "imaging.h"
@@ -9,39 +9,17 @@ namespace quintrel::datagen {
 
 namespace {
 
-// The help window's text box shows 34 characters of the default font on a line.
-constexpr int LineWidthChars = 34;
-
-void wrapInto(QStringList &lines, const QString &text, const QString &firstIndent, const QString &indent)
-{
-    const QStringList words = text.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    QString line = firstIndent;
-    bool empty = true;
-    for (const QString &word : words) {
-        if (!empty && line.size() + 1 + word.size() > LineWidthChars) {
-            lines << line;
-            line = indent;
-            empty = true;
-        }
-        line += (empty ? QString() : QStringLiteral(" ")) + word;
-        empty = false;
-    }
-    if (!empty)
-        lines << line;
-}
-
-// Source format: paragraphs separated by blank lines; a line starting with "- " opens a list item; a line
-// starting with "|" is kept as it stands.
+// Source format: paragraphs separated by blank lines; a line starting with "- " opens a list item;
+// a line starting with "|" is kept as it stands. Each paragraph and each list item becomes one line:
+// the help window's text box wraps it to its own width, at whatever size its font is.
 bool formatText(const QString &source, QByteArray &result, QString &problem)
 {
     QStringList lines;
     QString paragraph;
-    bool item = false;
     auto flush = [&] {
         if (!paragraph.isEmpty())
-            wrapInto(lines, paragraph, item ? QStringLiteral("- ") : QString(), item ? QStringLiteral("  ") : QString());
+            lines << paragraph.simplified();
         paragraph.clear();
-        item = false;
     };
     for (const QString &raw : source.split(QLatin1Char('\n'))) {
         const QString line = raw.trimmed();
@@ -53,8 +31,7 @@ bool formatText(const QString &source, QByteArray &result, QString &problem)
             lines << raw.mid(raw.indexOf(QLatin1Char('|')) + 1);
         } else if (line.startsWith(QLatin1String("- "))) {
             flush();
-            item = true;
-            paragraph = line.mid(2);
+            paragraph = line;
         } else {
             paragraph += QLatin1Char(' ') + line;
         }
@@ -63,10 +40,6 @@ bool formatText(const QString &source, QByteArray &result, QString &problem)
     while (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
     for (const QString &l : lines) {
-        if (l.size() > LineWidthChars) {
-            problem = QStringLiteral("line longer than %1 characters: %2").arg(LineWidthChars).arg(l);
-            return false;
-        }
         for (QChar c : l)
             if (c.unicode() < 0x20 || c.unicode() > 0x7e) {
                 problem = QStringLiteral("character outside plain ASCII in: %1").arg(l);
