@@ -13,6 +13,7 @@ namespace {
 struct Folders {
     QByteArray data;
     QByteArray save;
+    bool dataFolderOwn = true;
 };
 
 // The folder of the executable's real path, read as bytes from the kernel.
@@ -38,7 +39,7 @@ Folders &folders()
 {
     static Folders found = [] {
         const QByteArray beside = executableFolder();
-        return Folders{beside, beside};
+        return Folders{beside, beside, true};
     }();
     return found;
 }
@@ -53,6 +54,11 @@ QByteArray dataFolder()
 QByteArray saveFolder()
 {
     return folders().save;
+}
+
+bool isDataFolderOwn()
+{
+    return folders().dataFolderOwn;
 }
 
 QByteArray fileIn(QByteArrayView folder, QByteArrayView relativeName)
@@ -75,9 +81,9 @@ QString displayPath(QByteArrayView path)
     return QFile::decodeName(path.toByteArray());
 }
 
-void setGameFolders(const QByteArray &data, const QByteArray &save)
+void setGameFolders(const QByteArray &data, const QByteArray &save, bool dataFolderOwn)
 {
-    folders() = Folders{withoutTrailingSeparators(data), withoutTrailingSeparators(save)};
+    folders() = Folders{withoutTrailingSeparators(data), withoutTrailingSeparators(save), dataFolderOwn};
 }
 
 } // namespace quintrel

@@ -14,6 +14,11 @@ QByteArray dataFolder();
 // The folder that holds the saved game.
 QByteArray saveFolder();
 
+// True when the data lies in a folder of the player's own beside the executable (the build tree,
+// a copied folder); false for an installed copy whose data lies in a shared folder, into which the
+// game never writes.
+bool isDataFolderOwn();
+
 // A file below a folder: the folder, exactly one separator, then the relative name.
 QByteArray fileIn(QByteArrayView folder, QByteArrayView relativeName);
 // A file of the game's data.
@@ -24,6 +29,6 @@ QByteArray dataFile(QByteArrayView relativeName);
 QString displayPath(QByteArrayView path);
 
 // Tests point the game at folders of their own.
-void setGameFolders(const QByteArray &data, const QByteArray &save);
+void setGameFolders(const QByteArray &data, const QByteArray &save, bool dataFolderOwn = true);
 
 } // namespace quintrel
