@@ -250,7 +250,7 @@ private:
 // Runs `action` after `ms` milliseconds on the event loop, while the caller may be inside a pause.
 inline void after(int ms, std::function<void()> action)
 {
-    QTimer::singleShot(ms, qApp, std::move(action));
+    QTimer::singleShot(ms, QCoreApplication::instance(), std::move(action));
 }
 
 } // namespace quintrel::testing

@@ -22,7 +22,15 @@ die() {
 }
 note() { echo "  $*"; }
 
-now_ms() { date +%s%3N; }
+# Milliseconds, from bash itself: the polls below run every few milliseconds, and a process
+# started for each reading of the clock would cost more than what they poll.
+now_ms() { echo $((${EPOCHREALTIME//[!0-9]/} / 1000)); }
+
+# nap SECONDS: a pause without starting a process, a read that times out on a pipe nobody writes to.
+nap() {
+    [ -n "${E2E_NAP_FD:-}" ] || exec {E2E_NAP_FD}<> <(:)
+    read -rt "$1" -u "$E2E_NAP_FD" || true
+}
 
 # Kills what this run started, newest first, by process id, and removes the work folder.
 e2e_cleanup() {
@@ -32,7 +40,7 @@ e2e_cleanup() {
     done
     for ((i = ${#E2E_PIDS[@]} - 1; i >= 0; i--)); do
         local n=0
-        while kill -0 "${E2E_PIDS[i]}" 2>/dev/null && [ $n -lt 40 ]; do sleep 0.05; n=$((n + 1)); done
+        while kill -0 "${E2E_PIDS[i]}" 2>/dev/null && [ $n -lt 40 ]; do nap 0.05; n=$((n + 1)); done
         kill -9 "${E2E_PIDS[i]}" 2>/dev/null || true
     done
     if [ -n "${E2E_WORK:-}" ] && [ -z "${E2E_KEEP:-}" ]; then rm -rf "$E2E_WORK"; fi
@@ -40,6 +48,7 @@ e2e_cleanup() {
 
 e2e_init() {
     E2E_WORK=$(mktemp -d "${TMPDIR:-/tmp}/quintrel-e2e.XXXXXX")
+    exec {E2E_NAP_FD}<> <(:)
     trap e2e_cleanup EXIT
     trap 'exit 130' INT TERM
 }
@@ -48,10 +57,10 @@ e2e_init() {
 wait_for() {
     local seconds=$1 what=$2
     shift 2
-    local deadline=$(($(now_ms) + seconds * 1000))
+    local deadline=$((${EPOCHREALTIME//[!0-9]/} + seconds * 1000000))
     while ! "$@"; do
-        [ "$(now_ms)" -lt "$deadline" ] || die "timed out after ${seconds}s waiting for: $what"
-        sleep 0.02
+        [ "${EPOCHREALTIME//[!0-9]/}" -lt "$deadline" ] || die "timed out after ${seconds}s waiting for: $what"
+        nap 0.02
     done
 }
 
@@ -67,7 +76,7 @@ start_x() {
     while ! grep -q '^[0-9]' "$fd_file" 2>/dev/null; do
         kill -0 $xvfb 2>/dev/null || die "Xvfb did not start: $(cat "$E2E_WORK/xvfb.log")"
         [ "$(now_ms)" -lt "$deadline" ] || die "Xvfb gave no display number"
-        sleep 0.02
+        nap 0.02
     done
     export DISPLAY=":$(head -n1 "$fd_file" | tr -d '[:space:]')"
     mkdir -p "$E2E_WORK/config"
@@ -226,12 +235,16 @@ count_windows_titled() {
 
 # Sets WX WY WW WH: a window's client area on the screen.
 window_geometry() {
-    local info
+    local info line
     info=$(xwininfo -id "$1") || die "window $1 is gone"
-    WX=$(awk '/Absolute upper-left X/ {print $4}' <<<"$info")
-    WY=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")
-    WW=$(awk '/Width:/ {print $2}' <<<"$info")
-    WH=$(awk '/Height:/ {print $2}' <<<"$info")
+    while read -r line; do
+        case $line in
+        "Absolute upper-left X:"*) WX=${line##* } ;;
+        "Absolute upper-left Y:"*) WY=${line##* } ;;
+        "Width:"*) WW=${line##* } ;;
+        "Height:"*) WH=${line##* } ;;
+        esac
+    done <<<"$info"
 }
 
 # The board window: the program's mapped window titled "Quintrel" whose inside is 522 x 541.
@@ -271,23 +284,38 @@ locate_board() {
 tile_x() { echo $((BX + 174 * (($1 - 1) % 3))); }
 tile_y() { echo $((BY + 174 * (($1 - 1) / 3))); }
 
-# The signatures of the nine tiles of a fresh screenshot, in position order.
+# The signatures of the nine tiles of a fresh screenshot, in position order. One ImageMagick run
+# grabs the screen at 8 bits a channel, the depth of the card pictures, and cuts it up: a screenshot
+# piped from import to convert costs twice as much on every poll.
 tile_signatures() {
     local args=() p
     for p in 1 2 3 4 5 6 7 8 9; do
-        args+=(\( +clone -crop "172x172+$(tile_x $p)+$(tile_y $p)" +repage -format '%# ' -write info: +delete \))
+        args+=(\( +clone -crop "172x172+$((BX + 174 * ((p - 1) % 3)))+$((BY + 174 * ((p - 1) / 3)))" +repage
+               -format '%# ' -write info: +delete \))
     done
-    $IM_IMPORT -window root png:- 2>/dev/null | $IM_CONVERT png:- "${args[@]}" null: 2>/dev/null
+    $IM_CONVERT x:root -depth 8 "${args[@]}" null: 2>/dev/null
+}
+
+# Sets WANT to the signatures of LAYOUT's pictures, in order; a "-" stays "-". The signatures file
+# is read once, at the first call.
+declare -gA CARD_SIGNATURE=()
+wanted_signatures() {
+    local item key signature
+    if [ ${#CARD_SIGNATURE[@]} = 0 ]; then
+        while read -r key signature; do CARD_SIGNATURE[$key]=$signature; done <"$SIGNATURES"
+    fi
+    WANT=()
+    for item in $1; do
+        if [ "$item" = - ]; then WANT+=(-); else WANT+=("${CARD_SIGNATURE[$item]:-}"); fi
+    done
 }
 
 # board_shows LAYOUT: the screen's nine tiles show LAYOUT, nine card:orientation words, pixel for pixel.
 board_shows() {
-    local want=() item got
-    for item in $1; do
-        want+=("$(awk -v k="$item" '$1 == k {print $2}' "$SIGNATURES")")
-    done
+    local got
+    wanted_signatures "$1"
     got=$(tile_signatures) || return 1
-    [ "$got" = "${want[*]} " ] || [ "$got" = "${want[*]}" ]
+    [ "$got" = "${WANT[*]} " ] || [ "$got" = "${WANT[*]}" ]
 }
 
 START_POSITION="1010:1 1020:1 1030:1 1040:1 1050:1 1060:1 1070:1 1080:1 1090:1"

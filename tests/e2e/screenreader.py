@@ -1,0 +1,184 @@
+#!/usr/bin/python3
+# screenreader.py: plays Quintrel to the win as a blind player would, through the accessibility
+# bus alone. It reads the nine cells of the board's table, knows nothing of the cards but the rule
+# that two touching edges fit when they show the two halves of one suit (and that a quarter turn
+# clockwise brings each edge round to the next side), finds the arrangement where every seam fits,
+# plays it with key presses, and finds the win window by its name.
+import re
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+SIDES = ("Top", "Right", "Bottom", "Left")
+CELL = re.compile(r"Row (\d), column (\d): card (\d+), [a-z ]+\. "
+                  + r" ".join(rf"{side}: (upper|lower) half of a (\w+)\." for side in SIDES))
+
+
+def fail(message):
+    print(f"FAIL: {message}", file=sys.stderr)
+    sys.exit(1)
+
+
+def walk(accessible, depth=0):
+    yield accessible
+    if depth > 12:
+        return
+    for i in range(accessible.childCount):
+        child = accessible.getChildAtIndex(i)
+        if child is not None:
+            yield from walk(child, depth + 1)
+
+
+def application(deadline):
+    while time.time() < deadline:
+        desktop = pyatspi.Registry.getDesktop(0)
+        for i in range(desktop.childCount):
+            app = desktop.getChildAtIndex(i)
+            if app is not None and app.name.lower() == "quintrel":
+                return app
+        time.sleep(0.1)
+    fail("no application named Quintrel on the accessibility bus")
+
+
+def board_table(app):
+    for accessible in walk(app):
+        if accessible.getRoleName() == "table" and accessible.name == "Board":
+            return accessible
+    return None
+
+
+def read_cells(table):
+    """The nine cells as {position: (card, [edges top, right, bottom, left])}, or None while a
+    cell is empty or not yet named."""
+    cells = {}
+    for i in range(table.childCount):
+        cell = table.getChildAtIndex(i)
+        if cell is None or cell.getRoleName() != "table cell":
+            continue
+        match = CELL.fullmatch(cell.name.removesuffix(" Selected."))
+        if not match:
+            return None
+        row, column, card = int(match[1]), int(match[2]), int(match[3])
+        edges = [(match[4 + 2 * s], match[5 + 2 * s]) for s in range(4)]
+        cells[(row - 1) * 3 + column] = (card, edges)
+    return cells if len(cells) == 9 else None
+
+
+def fits(a, b):
+    return a[1] == b[1] and a[0] != b[0]
+
+
+def turned(edges, turns):
+    # A quarter turn clockwise brings the left edge to the top, the top edge to the right, ...
+    return [edges[(side - turns) % 4] for side in range(4)]
+
+
+def solve(cells):
+    """A target {position: (card, turns)} where all twelve seams fit."""
+    cards = {card: edges for card, edges in cells.values()}
+    placed = {}
+
+    def place(position, unused):
+        if position > 9:
+            return True
+        for card in sorted(unused):
+            for turns in range(4):
+                edges = turned(cards[card], turns)
+                left = placed.get(position - 1) if (position - 1) % 3 else None
+                above = placed.get(position - 3)
+                if left and not fits(left[2][1], edges[3]):
+                    continue
+                if above and not fits(above[2][2], edges[0]):
+                    continue
+                placed[position] = (card, turns, edges)
+                if place(position + 1, unused - {card}):
+                    return True
+                del placed[position]
+        return False
+
+    if not place(1, set(cards)):
+        fail("the cards read from the screen reader fit in no arrangement")
+    return {p: (card, turns) for p, (card, turns, _) in placed.items()}
+
+
+class Player:
+    def __init__(self, table):
+        self.table = table
+        self.cursor = 1  # the keyboard cursor starts on the top left
+
+    def key(self, name):
+        subprocess.run(["xdotool", "key", "--clearmodifiers", name], check=True)
+
+    def move_to(self, position):
+        while self.cursor != position:
+            row, column = divmod(self.cursor - 1, 3)
+            to_row, to_column = divmod(position - 1, 3)
+            if row != to_row:
+                self.key("Down" if to_row > row else "Up")
+                self.cursor += 3 if to_row > row else -3
+            else:
+                self.key("Right" if to_column > column else "Left")
+                self.cursor += 1 if to_column > column else -1
+
+    def cells_when(self, condition, what, seconds=5):
+        deadline = time.time() + seconds
+        while time.time() < deadline:
+            cells = read_cells(self.table)
+            if cells and condition(cells):
+                return cells
+            time.sleep(0.05)
+        fail(f"timed out waiting for {what}")
+
+
+def main():
+    started = time.time()
+    app = application(time.time() + 20)
+    deadline = time.time() + 20
+    table = None
+    while table is None and time.time() < deadline:
+        table = board_table(app)
+        time.sleep(0.1)
+    if table is None:
+        fail("no table named Board in the application")
+    player = Player(table)
+    cells = player.cells_when(lambda c: True, "the nine cells to be dealt", 20)
+    print("  the reader says of the top left cell: " + table.getChildAtIndex(0).name)
+    target = solve(cells)
+    print("  arrangement found: " + " ".join(f"{card}+{turns}" for card, turns in target.values()))
+
+    # The swaps: each position in turn gets its card, selected with Space and swapped with Enter.
+    for position in range(1, 10):
+        card = target[position][0]
+        where = next(p for p, (c, _) in cells.items() if c == card)
+        if where == position:
+            continue
+        player.move_to(position)
+        player.key("space")
+        player.move_to(where)
+        player.key("Return")
+        cells = player.cells_when(lambda c: c[position][0] == card, f"card {card} to reach position {position}")
+    # The turns, the last of which wins.
+    for position in range(1, 10):
+        for _ in range(target[position][1]):
+            before = table.getChildAtIndex(position - 1).name
+            player.move_to(position)
+            player.key("r")
+            deadline = time.time() + 5
+            while table.getChildAtIndex(position - 1).name == before:
+                if time.time() > deadline:
+                    fail(f"the cell at position {position} did not turn")
+                time.sleep(0.05)
+
+    deadline = time.time() + 10
+    while time.time() < deadline:
+        if any(a.name == "Well done!" for a in walk(app)):
+            print(f"  the win window 'Well done!' is in the tree, {time.time() - started:.1f} s after the start")
+            return
+        time.sleep(0.1)
+    fail("no window named 'Well done!' after the last move")
+
+
+if __name__ == "__main__":
+    main()
