@@ -46,7 +46,15 @@ int main(int argc, char *argv[])
         quintrel::BoardWindow board;
         // Ends every event loop at once, also those of a pause in the middle of a deal.
         QObject::connect(&board, &quintrel::BoardWindow::closed, &app, [] { QCoreApplication::exit(0); });
-        if (!board.setUp()) {
+        // The set-up reads the icon and the sounds before any event loop runs, so outside notify():
+        // an error there (running out of memory, say) is reported the same way.
+        bool ready = false;
+        try {
+            ready = board.setUp();
+        } catch (const std::exception &error) {
+            quintrel::reportUnhandledError(QString::fromLocal8Bit(error.what()));
+        }
+        if (!ready) {
             quintrel::shutdownSound();
             return board.exitCode();
         }

@@ -2,11 +2,17 @@
 #include "platform/filereading.h"
 
 #include "platform/desktop.h"
+#include "platform/gamefolders.h"
 
-#include <QDir>
-#include <QFile>
+#include <QBuffer>
+#include <QImageReader>
+#include <QPixmap>
 
 #include <array>
+#include <vector>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace quintrel {
 
@@ -21,31 +27,83 @@ constexpr std::array<char16_t, 32> Windows1252High = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, // 98..9F
 };
 
+// An icon file lists its sizes in a table of up to 65535 entries; no real icon has more than this.
+constexpr int MaxIconImages = 16;
+
+// Leaves an empty file under a missing data file's name. Only in a folder of the player's own (an
+// installed copy's shared data is never written), and O_EXCL refuses any name that exists, so a
+// link, even one that leads nowhere, never makes a file somewhere else.
+bool createEmptyFile(const QByteArray &path)
+{
+    if (!isDataFolderOwn())
+        return false;
+    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return false;
+    ::close(fd);
+    return true;
+}
+
+bool fits(QSize size, const PictureCap &cap)
+{
+    return size.width() <= cap.width && size.height() <= cap.height
+           && qint64(size.width()) * size.height() <= cap.pixels;
+}
+
+// Up to maxCount pictures of the file (an icon holds several sizes), each decoded from memory only
+// once its header says it fits the cap. Empty, with the reason, when not even the first one can be had.
+std::vector<QImage> readImages(const QByteArray &path, const PictureCap &cap, int maxCount, QString *reason)
+{
+    auto fail = [reason](const QString &why) {
+        if (reason)
+            *reason = why;
+        return std::vector<QImage>();
+    };
+    FileContents file = readRegularFile(path, cap.bytes);
+    if (file.status != FileStatus::Read)
+        return fail(describeFileProblem(file, cap.bytes));
+
+    QBuffer buffer(&file.bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    const int count = qBound(1, reader.imageCount(), maxCount);
+    auto tooLarge = [](QSize size) {
+        return QStringLiteral("too large: %1 x %2 pixels").arg(size.width()).arg(size.height());
+    };
+    std::vector<QImage> images;
+    for (int i = 0; i < count; ++i) {
+        if (i > 0 && !reader.jumpToImage(i))
+            break;
+        // The size a header gives is checked before decoding, and the decoded picture again: not
+        // every format can tell its size beforehand.
+        const QSize size = reader.size();
+        if (size.isValid() && !fits(size, cap))
+            return fail(tooLarge(size));
+        QImage image = reader.read();
+        if (image.isNull()) {
+            if (images.empty())
+                return fail(reader.errorString());
+            break;
+        }
+        if (!fits(image.size(), cap))
+            return fail(tooLarge(image.size()));
+        images.push_back(std::move(image));
+    }
+    return images;
+}
+
 } // namespace
 
-bool readTextFile(const QString &path, QByteArray &contents)
+bool readTextFile(const QByteArray &path, QByteArray &contents)
 {
     contents.clear();
-    QByteArray buffer(1024, ' ');
-    QFile file(path);
-    // Read-write where the file allows it (which also creates a missing file in a writable
-    // folder), else read only.
-    if (!file.open(QIODevice::ReadWrite) && !file.open(QIODevice::ReadOnly))
+    const FileContents file = readRegularFile(path, SoundCap);
+    if (file.status == FileStatus::Missing)
+        return createEmptyFile(path);
+    if (file.status != FileStatus::Read)
         return false;
 
-    QByteArray result;
-    for (;;) {
-        const qint64 got = file.read(buffer.data(), buffer.size());
-        if (got < 0) {
-            contents.clear();
-            return false;
-        }
-        if (got == 0)
-            break;
-        result.append(buffer.constData(), got);
-    }
-    file.close();
-
+    const QByteArray &result = file.bytes;
     qsizetype begin = 0;
     qsizetype end = result.size();
     while (begin < end && result.at(begin) == ' ')
@@ -67,22 +125,14 @@ QString decodeWindows1252(const QByteArray &bytes)
     return text;
 }
 
-std::optional<QString> readWholeFile(const QString &path)
+std::optional<QString> readWholeFile(const QByteArray &path)
 {
-    const auto readWith = [&path](QIODevice::OpenMode mode) -> std::optional<QString> {
-        QFile file(path);
-        if (!file.open(mode))
-            return std::nullopt;
-        const QByteArray bytes = file.readAll();
-        if (file.error() != QFileDevice::NoError)
-            return std::nullopt;
-        return decodeWindows1252(bytes);
-    };
-    // Read-write first so that a missing document is left behind empty, for whoever looks after
-    // the program's folder to fill in; a write-protected document is still read.
-    if (auto text = readWith(QIODevice::ReadWrite))
-        return text;
-    return readWith(QIODevice::ReadOnly);
+    const FileContents file = readRegularFile(path, DocumentCap);
+    if (file.status == FileStatus::Missing && createEmptyFile(path))
+        return QString();
+    if (file.status != FileStatus::Read)
+        return std::nullopt;
+    return decodeWindows1252(file.bytes);
 }
 
 QString withUnixLineBreaks(const QString &text)
@@ -93,9 +143,23 @@ QString withUnixLineBreaks(const QString &text)
     return result;
 }
 
-void reportUnreadableFile(const QString &path)
+QImage readPicture(const QByteArray &path, const PictureCap &cap, QString *reason)
 {
-    showMessage(QStringLiteral("The file \"%1\" could not be read.").arg(QDir::toNativeSeparators(path)),
+    std::vector<QImage> images = readImages(path, cap, 1, reason);
+    return images.empty() ? QImage() : std::move(images.front());
+}
+
+QIcon readIcon(const QByteArray &path, QString *reason)
+{
+    QIcon icon;
+    for (const QImage &image : readImages(path, IconCap, MaxIconImages, reason))
+        icon.addPixmap(QPixmap::fromImage(image));
+    return icon;
+}
+
+void reportUnreadableFile(const QByteArray &path)
+{
+    showMessage(QStringLiteral("The file \"%1\" could not be read.").arg(displayPath(path)),
                 QStringLiteral("Quintrel"), MessageIcon::Exclamation);
 }
 

@@ -1,30 +1,46 @@
-// filereading.h: reading the data files beside the program: the move sounds, the help documents.
+// filereading.h: reading the data files beside the program: the move sounds, the help documents,
+// the pictures. Paths are bytes in the file system's own encoding; every read goes through
+// readRegularFile (regularfile.h), so that no file blocks the game or is read beyond its cap.
 #pragma once
 
+#include "platform/regularfile.h"
+
 #include <QByteArray>
+#include <QIcon>
+#include <QImage>
 #include <QString>
 
 #include <optional>
 
 namespace quintrel {
 
-// Reads a whole file as raw bytes, in 1024-byte blocks, and trims blanks (0x20 only) from both
-// ends. A missing file is created empty where its folder can be written (then the result is
-// true and empty). Any failure gives an empty result and false.
-bool readTextFile(const QString &path, QByteArray &contents);
+// Reads a whole file as raw bytes and trims blanks (0x20 only) from both ends; a sound, so at most
+// SoundCap bytes. A missing file is created empty where the game may do so (see readWholeFile);
+// then the result is true and empty. Any failure gives an empty result and false.
+bool readTextFile(const QByteArray &path, QByteArray &contents);
 
 // The bytes of an 8-bit text in the Windows-1252 code page as text: 0x80 to 0x9F through that
 // code page's table (its five unassigned bytes keep their own value), every other byte as Latin-1.
 QString decodeWindows1252(const QByteArray &bytes);
 
-// The whole of a help document as stored. A missing file is created empty where its folder can be
-// written; a file that may only be read is read. Nothing when the file cannot be opened or read.
-std::optional<QString> readWholeFile(const QString &path);
+// The whole of a help document as stored (at most DocumentCap bytes). A missing file is created
+// empty, for whoever looks after the folder to fill in, but only in a data folder of the player's
+// own and never through a link; a file that may only be read is read. Nothing when the file
+// cannot be read.
+std::optional<QString> readWholeFile(const QByteArray &path);
 
 // Text for the text box: CR LF, a lone LF and a lone CR each become one line break.
 QString withUnixLineBreaks(const QString &text);
 
+// The first picture of a picture file, whatever its format, within the cap. A null image, and the
+// reason in *reason, when the file cannot be read, holds no picture or is beyond the cap.
+QImage readPicture(const QByteArray &path, const PictureCap &cap, QString *reason = nullptr);
+
+// Every size an icon file holds, each within IconCap. A null icon, and the reason, when the file
+// cannot be read or holds no picture.
+QIcon readIcon(const QByteArray &path, QString *reason = nullptr);
+
 // Tells the player that a data file could not be read; the game goes on.
-void reportUnreadableFile(const QString &path);
+void reportUnreadableFile(const QByteArray &path);
 
 } // namespace quintrel

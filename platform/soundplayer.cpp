@@ -1,11 +1,10 @@
 // soundplayer.cpp: playWave and friends over one SDL2 audio device fed through SDL's audio queue.
 #include "platform/soundplayer.h"
 
+#include "platform/regularfile.h"
 #include "platform/wavimage.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QFileInfo>
 #include <QTimer>
 
 // Only SDL's types and constants come from its headers: the library itself is opened at the first
@@ -82,9 +81,6 @@ constexpr Uint8 DeviceChannels = 2;
 // About 23 ms at 44.1 kHz: how long the previous sound can still be heard after a cut-off.
 constexpr Uint16 DeviceBufferFrames = 1024;
 
-// A sound file larger than this (about three minutes of CD audio) is not the game's and is not read, so a
-// stray huge file cannot stall the window that asked for it.
-constexpr qint64 MaxFileBytes = 32 * 1024 * 1024;
 // Upsampling can multiply an image's size many times; past this the sound is refused rather than converted.
 constexpr std::uint64_t MaxConvertedBytes = 128 * 1024 * 1024;
 
@@ -238,16 +234,10 @@ void playImage(const QByteArray &image)
     scheduleIdleClose(samples ? samples->size() : 0);
 }
 
-QByteArray readSoundFile(const QString &path)
+// Anything but a regular file of at most SoundCap bytes is silence.
+QByteArray readSoundFile(const QByteArray &path)
 {
-    // Only regular files: reading a pipe or a device named like a sound could block the caller for ever.
-    const QFileInfo info(path);
-    if (!info.isFile() || info.size() > MaxFileBytes)
-        return {};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.read(MaxFileBytes);
+    return readRegularFile(path, SoundCap).bytes;
 }
 
 } // namespace
@@ -264,7 +254,7 @@ void playWave(const QByteArray &image)
     playImage(image);
 }
 
-void playWaveFile(const QString &path)
+void playWaveFile(const QByteArray &path)
 {
     if (!ensureDeviceOpen())
         return;

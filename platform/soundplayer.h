@@ -15,9 +15,10 @@ namespace quintrel {
 // then turns out to be unplayable.
 void playWave(const QByteArray &image);
 
-// Plays a WAV file from disk the same way (reads it at the call); missing or not a WAV: silence.
+// Plays a WAV file from disk the same way (reads it at the call); missing, not a regular file,
+// larger than SoundCap or not a WAV: silence. The path is bytes in the file system's encoding.
 // It always cuts off the sound still playing.
-void playWaveFile(const QString &path);
+void playWaveFile(const QByteArray &path);
 
 // Opens the sound library ahead of the first sound (while the splash waits for the player), so
 // that the first card of the deal does not wait for it. Optional: the first sound opens it too.

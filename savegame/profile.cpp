@@ -1,16 +1,18 @@
-// Reading, editing and atomically replacing a settings file without disturbing its other lines.
+// Reading and editing a settings file in memory without disturbing its other lines.
 #include "savegame/profile.h"
-
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
 #include <cstring>
 
 namespace quintrel {
 
 namespace {
+
+constexpr char Utf8ByteOrderMark[] = "\xEF\xBB\xBF";
+
+qsizetype byteOrderMarkSize(QByteArrayView bytes)
+{
+    return bytes.startsWith(Utf8ByteOrderMark) ? 3 : 0;
+}
 
 // One line of the file as offsets into its bytes.
 struct Line {
@@ -24,7 +26,7 @@ struct Line {
 // one fast search and a file of nothing but one kind of line end is still read in linear time.
 class LineReader {
 public:
-    explicit LineReader(QByteArrayView bytes) : m_bytes(bytes) {}
+    explicit LineReader(QByteArrayView bytes) : m_bytes(bytes), m_position(byteOrderMarkSize(bytes)) {}
 
     bool next(Line &line)
     {
@@ -55,7 +57,7 @@ private:
     }
 
     QByteArrayView m_bytes;
-    qsizetype m_position = 0;
+    qsizetype m_position;
     qsizetype m_nextLineFeed = -1;
     qsizetype m_nextCarriageReturn = -1;
 };
@@ -166,11 +168,6 @@ constexpr char asciiLower(char c)
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-QString describe(const QString &path, const QString &reason)
-{
-    return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), reason);
-}
-
 } // namespace
 
 QByteArrayView trimProfileBlanks(QByteArrayView text)
@@ -193,6 +190,40 @@ bool profileNamesEqual(QByteArrayView a, QByteArrayView b)
             return false;
     }
     return true;
+}
+
+QList<std::optional<QByteArrayView>> sectionValues(QByteArrayView bytes, QByteArrayView section,
+                                                   const QList<QByteArray> &keys)
+{
+    QList<std::optional<QByteArrayView>> values(keys.size());
+    qsizetype missing = keys.size();
+    bool inSection = false;
+    LineReader reader(bytes);
+    Line line;
+    while (missing > 0 && reader.next(line)) {
+        const ParsedLine parsed = parseLine(bytes, line);
+        switch (parsed.kind) {
+        case LineKind::Section:
+        case LineKind::BrokenSection:
+            if (inSection)
+                return values; // only the first matching section counts
+            inSection = parsed.kind == LineKind::Section && profileNamesEqual(parsed.name, section);
+            break;
+        case LineKind::Key:
+            if (!inSection)
+                break;
+            for (qsizetype i = 0; i < keys.size(); ++i) {
+                if (!values[i] && profileNamesEqual(parsed.name, keys[i])) {
+                    values[i] = parsed.value;
+                    --missing;
+                }
+            }
+            break;
+        case LineKind::Other:
+            break;
+        }
+    }
+    return values;
 }
 
 QByteArray Profile::value(QByteArrayView section, QByteArrayView key, QByteArrayView defaultValue,
@@ -231,7 +262,7 @@ bool Profile::write(QByteArrayView section, QByteArrayView key, QByteArrayView v
         return true;
     }
 
-    if (!m_bytes.isEmpty() && !m_bytes.endsWith('\n') && !m_bytes.endsWith('\r'))
+    if (m_bytes.size() > byteOrderMarkSize(m_bytes) && !m_bytes.endsWith('\n') && !m_bytes.endsWith('\r'))
         added += end;
     added.append('[').append(section).append(']').append(end);
     added.append(key).append('=').append(value).append(end);
@@ -255,66 +286,6 @@ QByteArray Profile::lineEnd() const
     if (at + 1 < m_bytes.size() && m_bytes[at + 1] == '\n')
         return QByteArrayLiteral("\r\n");
     return QByteArrayLiteral("\r");
-}
-
-Profile::ReadResult Profile::readFile(const QString &path, QString *error)
-{
-    m_bytes.clear();
-    auto fail = [&](const QString &reason, ReadResult result = ReadResult::Failed) {
-        if (error)
-            *error = describe(path, reason);
-        return result;
-    };
-
-    // A pipe or a device under the file's name could block the reader or never end.
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile())
-        return fail(QStringLiteral("not a regular file"));
-
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(file.errorString());
-    const QString tooLarge = QStringLiteral("larger than %1 MiB").arg(MaxFileBytes / (1024 * 1024));
-    if (file.size() > MaxFileBytes)
-        return fail(tooLarge, ReadResult::TooLarge);
-    // One byte more than allowed tells a file that grew since its size was taken.
-    QByteArray bytes = file.read(MaxFileBytes + 1);
-    if (file.error() != QFileDevice::NoError)
-        return fail(file.errorString());
-    if (bytes.size() > MaxFileBytes)
-        return fail(tooLarge, ReadResult::TooLarge);
-    m_bytes = std::move(bytes);
-    return ReadResult::Read;
-}
-
-bool Profile::commit(const QString &path, QString *error) const
-{
-    auto fail = [&](const QString &reason) {
-        if (error)
-            *error = describe(path, reason);
-        return false;
-    };
-
-    // QSaveFile never falls back to writing the old file in place unless asked to, so the rename
-    // is the only moment the file changes; it copies the old file's permissions to the new one.
-    // It is opened unbuffered because a buffered QSaveFile loses a short write (a full disk, a
-    // file-size limit) and then commits the truncated file as if all went well; unbuffered, every
-    // short write shows here, and the rest is written again until the system names its error.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return fail(file.errorString());
-    for (qsizetype written = 0; written < m_bytes.size();) {
-        const qint64 count = file.write(m_bytes.constData() + written, m_bytes.size() - written);
-        if (count <= 0) {
-            const QString reason = file.errorString();
-            file.cancelWriting();
-            return fail(reason);
-        }
-        written += count;
-    }
-    if (!file.commit())
-        return fail(file.errorString());
-    return true;
 }
 
 } // namespace quintrel

@@ -4,7 +4,9 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QString>
+#include <QList>
+
+#include <optional>
 
 namespace quintrel {
 
@@ -17,7 +19,8 @@ namespace quintrel {
 // before the first '=', the value the text after it, both without surrounding blanks and tabs.
 // Every other line is ignored. Names match without regard to ASCII case; the first matching
 // section and the first matching key in it win. Lines end in "\r\n", "\n" or a lone "\r"; the last
-// line may have no end. Arbitrary bytes, NULs included, are just characters.
+// line may have no end. A UTF-8 byte-order mark at the start is not part of the first line (an
+// editor may have put it there); arbitrary bytes, NULs included, are just characters.
 //
 // Writing: an existing key keeps its line up to and including '=' and gets the new value after it;
 // a missing key goes on a new line after the last key line of its section (after the header when
@@ -28,10 +31,6 @@ namespace quintrel {
 // after it. Nothing else changes.
 class Profile {
 public:
-    // Files above this size are not read: the saved game needs a few hundred bytes, and a larger
-    // file is not one this program wrote.
-    static constexpr qsizetype MaxFileBytes = 4 * 1024 * 1024;
-
     Profile() = default;
     explicit Profile(QByteArray bytes) : m_bytes(std::move(bytes)) {}
 
@@ -51,21 +50,15 @@ public:
     // The line end used for new lines.
     QByteArray lineEnd() const;
 
-    enum class ReadResult { Read, TooLarge, Failed };
-
-    // Reads the file at path. On TooLarge (above MaxFileBytes) or Failed (cannot be opened or read,
-    // or not a regular file) the profile is left empty and *error says why.
-    ReadResult readFile(const QString &path, QString *error);
-
-    // Replaces the file at path with these bytes in one step: the bytes go to a temporary file in
-    // the same folder that is renamed over the old file only once it is complete, so a failure at
-    // any point leaves the old file as it was. The old file's permissions are kept. False, with a
-    // reason in *error, when anything fails.
-    bool commit(const QString &path, QString *error) const;
-
 private:
     QByteArray m_bytes;
 };
+
+// The values of several keys of one section in bytes laid out as a Profile's, found in one pass:
+// for each key, its value as Profile::value finds it but not cut to any buffer, or nothing when
+// there is none. The views point into bytes.
+QList<std::optional<QByteArrayView>> sectionValues(QByteArrayView bytes, QByteArrayView section,
+                                                   const QList<QByteArray> &keys);
 
 // True for the blanks that surround names and values.
 constexpr bool isProfileBlank(char c) { return c == ' ' || c == '\t'; }

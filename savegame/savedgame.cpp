@@ -1,11 +1,16 @@
 // Saving the board into its settings file and reading it back.
 #include "savegame/savedgame.h"
 
-#include <QDir>
+#include "platform/regularfile.h"
+#include "savegame/filereplacement.h"
+
 #include <QFile>
-#include <QFileInfo>
 
 #include <algorithm>
+#include <vector>
+
+#include <dirent.h>
+#include <sys/stat.h>
 
 namespace quintrel {
 
@@ -18,20 +23,106 @@ QByteArray positionKey(const char *word, int position)
     return QByteArray(word) + ' ' + QByteArray::number(position);
 }
 
-bool isSavedGameName(const QString &name)
+bool isSavedGameName(QByteArrayView name)
 {
-    static const QString wanted = QString::fromLatin1(SavedGameFileName);
-    if (name.size() != wanted.size())
+    return name.size() == qsizetype(sizeof SavedGameFileName - 1) && profileNamesEqual(name, SavedGameFileName);
+}
+
+QByteArray pathIn(const QByteArray &folder, const QByteArray &name)
+{
+    if (folder.isEmpty())
+        return name;
+    return folder.endsWith('/') ? folder + name : folder + '/' + name;
+}
+
+// A file written by a Windows editor as "Unicode": with its byte-order mark, or without one, its
+// first two characters ASCII ones each paired with a NUL (random bytes hardly ever look like that).
+// Read as bytes it holds no key the game knows, and a save would add lines in another encoding.
+bool isUtf16(QByteArrayView bytes)
+{
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
+        return true;
+    if (bytes.size() < 4)
         return false;
-    for (qsizetype i = 0; i < name.size(); ++i) {
-        const char16_t c = name[i].unicode();
-        if (c >= 0x80)
-            return false;
-        const char16_t lower = (c >= 'A' && c <= 'Z') ? char16_t(c - 'A' + 'a') : c;
-        if (lower != wanted[i].unicode())
-            return false;
+    const auto isAscii = [](char c) { return c > 0 && c < 0x7F; };
+    const auto pairs = [&](int nul, int ascii) {
+        return bytes[nul] == '\0' && bytes[nul + 2] == '\0' && isAscii(bytes[ascii]) && isAscii(bytes[ascii + 2]);
+    };
+    return pairs(1, 0) || pairs(0, 1);
+}
+
+// What the file holds, as the player can read it: printable ASCII as it is, other bytes as \xNN.
+QString quoted(QByteArrayView text)
+{
+    QString shown = QStringLiteral("\"");
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && byte < 0x7F)
+            shown += QLatin1Char(c);
+        else
+            shown += QStringLiteral("\\x%1").arg(uint(byte), 2, 16, QLatin1Char('0'));
     }
-    return true;
+    return shown + u'"';
+}
+
+QString displayed(const QByteArray &path)
+{
+    return QFile::decodeName(path);
+}
+
+QList<QByteArray> nineKeys(QByteArray (*key)(int))
+{
+    QList<QByteArray> keys;
+    for (int position = 1; position <= PositionCount; ++position)
+        keys << key(position);
+    return keys;
+}
+
+// Made once: a load looks each of them up.
+const QList<QByteArray> &cardKeys()
+{
+    static const QList<QByteArray> keys = nineKeys(cardKey);
+    return keys;
+}
+
+const QList<QByteArray> &orientationKeys()
+{
+    static const QList<QByteArray> keys = nineKeys(orientationKey);
+    return keys;
+}
+
+// The name of the folder's saved-game file (see findSavedGameFile).
+QByteArray savedGameName(const QByteArray &folder)
+{
+    struct Candidate {
+        bool regularFile;
+        int rank;
+        QByteArray name;
+    };
+    std::vector<Candidate> candidates;
+    if (DIR *dir = ::opendir(folder.isEmpty() ? "." : folder.constData())) {
+        while (const dirent *entry = ::readdir(dir)) {
+            const QByteArrayView name(entry->d_name);
+            if (!isSavedGameName(name))
+                continue;
+            struct stat info {};
+            const bool regular = ::fstatat(::dirfd(dir), entry->d_name, &info, 0) == 0 && S_ISREG(info.st_mode);
+            const int rank = name == "GAME.INI" ? 0 : name == "game.ini" ? 1 : 2;
+            candidates.push_back({regular, rank, name.toByteArray()});
+        }
+        ::closedir(dir);
+    }
+    if (candidates.empty())
+        return SavedGameFileName;
+    const auto best = std::min_element(candidates.begin(), candidates.end(),
+                                       [](const Candidate &a, const Candidate &b) {
+                                           if (a.regularFile != b.regularFile)
+                                               return a.regularFile;
+                                           if (a.rank != b.rank)
+                                               return a.rank < b.rank;
+                                           return a.name < b.name;
+                                       });
+    return best->name;
 }
 
 } // namespace
@@ -46,58 +137,9 @@ QByteArray orientationKey(int position)
     return positionKey("Tile", position);
 }
 
-QString findSavedGameFile(const QString &folder)
+QByteArray findSavedGameFile(const QByteArray &folder)
 {
-    const QDir dir(folder);
-    struct Candidate {
-        bool regularFile;
-        int rank;
-        QString name;
-    };
-    std::vector<Candidate> candidates;
-    const QStringList names =
-        dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    for (const QString &name : names) {
-        if (!isSavedGameName(name))
-            continue;
-        const int rank = name == QLatin1String("GAME.INI") ? 0 : name == QLatin1String("game.ini") ? 1 : 2;
-        candidates.push_back({QFileInfo(dir.filePath(name)).isFile(), rank, name});
-    }
-    if (candidates.empty())
-        return dir.filePath(QString::fromLatin1(SavedGameFileName));
-    const auto best = std::min_element(candidates.begin(), candidates.end(),
-                                       [](const Candidate &a, const Candidate &b) {
-                                           if (a.regularFile != b.regularFile)
-                                               return a.regularFile;
-                                           if (a.rank != b.rank)
-                                               return a.rank < b.rank;
-                                           return a.name < b.name;
-                                       });
-    return dir.filePath(best->name);
-}
-
-FileProbe probeFile(const QString &path, QString *reason)
-{
-    auto failed = [&](const QString &why) {
-        if (reason)
-            *reason = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), why);
-        return FileProbe::Failed;
-    };
-
-    const QFileInfo info(path);
-    if (!info.exists())
-        return FileProbe::Missing;
-    // Opening a pipe for reading would wait for a writer; a folder or a device is no saved game.
-    if (!info.isFile())
-        return failed(QStringLiteral("not a regular file"));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (!QFileInfo::exists(path))
-            return FileProbe::Missing;
-        return failed(file.errorString());
-    }
-    file.close();
-    return FileProbe::Exists;
+    return pathIn(folder, savedGameName(folder));
 }
 
 std::optional<int16_t> convertSavedNumber(QByteArrayView untrimmed)
@@ -166,78 +208,138 @@ int readBoardFromProfile(const Profile &profile, Board &board)
         }
     };
     for (int position = 1; position <= PositionCount; ++position) {
-        read(CardSection, cardKey(position), board[position].savedCard);
-        read(OrientationSection, orientationKey(position), board[position].savedOrientation);
+        read(CardSection, cardKeys()[position - 1], board[position].savedCard);
+        read(OrientationSection, orientationKeys()[position - 1], board[position].savedOrientation);
     }
     return converted;
 }
 
-SaveOutcome saveBoard(const QString &folder, const Board &board)
+LoadOutcome readSavedGameBytes(QByteArrayView bytes, Board &board)
 {
-    SaveOutcome outcome;
-    outcome.path = findSavedGameFile(folder);
-    Profile profile;
-    QString reason;
-    switch (probeFile(outcome.path, &reason)) {
-    case FileProbe::Failed:
-        outcome.status = SaveOutcome::Status::NotAttempted;
+    LoadOutcome outcome;
+    auto refuse = [&outcome](const QString &reason) {
+        outcome.status = LoadOutcome::Status::Refused;
         outcome.reason = reason;
         return outcome;
-    case FileProbe::Missing:
-        break;
-    case FileProbe::Exists:
-        // A file that cannot be read whole is not rewritten: writing only our keys would throw
-        // away the rest of it.
-        if (profile.readFile(outcome.path, &reason) != Profile::ReadResult::Read) {
-            outcome.status = SaveOutcome::Status::Failed;
-            outcome.reason = reason;
-            return outcome;
+    };
+    if (isUtf16(bytes))
+        return refuse(QStringLiteral("the file is written in UTF-16, which Quintrel does not read"));
+
+    const auto cards = sectionValues(bytes, CardSection, cardKeys());
+    const auto orientations = sectionValues(bytes, OrientationSection, orientationKeys());
+    // As read into a buffer of SavedValueBufferSize characters.
+    auto held = [](const std::optional<QByteArrayView> &value) -> std::optional<QByteArrayView> {
+        if (!value)
+            return std::nullopt;
+        return value->first(qMin(value->size(), qsizetype(SavedValueBufferSize - 1)));
+    };
+    Board candidate = board;
+    auto apply = [&](const std::optional<QByteArrayView> &text, int16_t &field) {
+        if (!text)
+            return;
+        if (const std::optional<int16_t> number = convertSavedNumber(*text)) {
+            field = *number;
+            ++outcome.valuesRead;
         }
-        break;
+    };
+    for (int position = 1; position <= PositionCount; ++position) {
+        apply(held(cards[position - 1]), candidate[position].savedCard);
+        apply(held(orientations[position - 1]), candidate[position].savedOrientation);
     }
 
-    writeBoardToProfile(profile, board);
-    if (!profile.commit(outcome.path, &reason)) {
-        outcome.status = SaveOutcome::Status::Failed;
-        outcome.reason = reason;
-        return outcome;
+    // A field is out of the set either because the file says so or because it says nothing usable
+    // and no earlier load filled the field in: the message tells which.
+    auto problem = [](int position, const char *what, const std::optional<QByteArrayView> &text, const char *set) {
+        if (!text)
+            return QStringLiteral("for position %1 it holds no %2").arg(position).arg(QLatin1String(what));
+        return QStringLiteral("for position %1 it holds %2 as the %3, which is not one of %4")
+            .arg(position)
+            .arg(quoted(*text), QLatin1String(what), QLatin1String(set));
+    };
+    for (int position = 1; position <= PositionCount; ++position) {
+        if (!isCard(candidate[position].savedCard))
+            return refuse(problem(position, "card", held(cards[position - 1]), "the nine cards 1010, 1020 ... 1090"));
+        if (!isOrientation(candidate[position].savedOrientation))
+            return refuse(problem(position, "orientation", held(orientations[position - 1]),
+                                  "the four orientations 1 to 4"));
     }
-    outcome.status = SaveOutcome::Status::Saved;
+    board = candidate;
+    outcome.status = LoadOutcome::Status::Loaded;
+    return outcome;
+}
+
+LoadOutcome readSavedGame(const QByteArray &folder, Board &board)
+{
+    const QByteArray path = findSavedGameFile(folder);
+    const FileContents file = readRegularFile(path, SavedGameCap);
+    LoadOutcome outcome;
+    switch (file.status) {
+    case FileStatus::Read:
+        outcome = readSavedGameBytes(file.bytes, board);
+        break;
+    case FileStatus::Missing:
+        outcome.status = LoadOutcome::Status::NoSavedGame;
+        break;
+    case FileStatus::TooLarge:
+        outcome.status = LoadOutcome::Status::Refused;
+        outcome.reason = QStringLiteral("the file \"%1\" is too large to be a saved game").arg(displayed(path));
+        break;
+    case FileStatus::NotRegular:
+    case FileStatus::Failed:
+        outcome.status = LoadOutcome::Status::Unreadable;
+        outcome.reason = QStringLiteral("%1: %2").arg(displayed(path), describeFileProblem(file, SavedGameCap));
+        break;
+    }
+    outcome.path = path;
     return outcome;
 }
 
 LoadOutcome readSavedGame(const QString &folder, Board &board)
 {
-    LoadOutcome outcome;
-    outcome.path = findSavedGameFile(folder);
-    QString reason;
-    switch (probeFile(outcome.path, &reason)) {
-    case FileProbe::Missing:
-        outcome.status = LoadOutcome::Status::NoSavedGame;
-        return outcome;
-    case FileProbe::Failed:
-        outcome.status = LoadOutcome::Status::Unreadable;
+    return readSavedGame(QFile::encodeName(folder), board);
+}
+
+SaveOutcome saveBoard(const QByteArray &folder, const Board &board)
+{
+    SaveOutcome outcome;
+    const QByteArray name = savedGameName(folder);
+    outcome.path = pathIn(folder, name);
+    auto end = [&outcome](SaveOutcome::Status status, const QString &reason) {
+        outcome.status = status;
         outcome.reason = reason;
         return outcome;
-    case FileProbe::Exists:
+    };
+
+    Profile profile;
+    const FileContents file = readRegularFile(outcome.path, SavedGameCap);
+    switch (file.status) {
+    case FileStatus::Missing:
+        break;
+    case FileStatus::NotRegular:
+    case FileStatus::Failed:
+        return end(SaveOutcome::Status::NotAttempted,
+                   QStringLiteral("%1: %2").arg(displayed(outcome.path), describeFileProblem(file, SavedGameCap)));
+    // A file that cannot be read whole, or only in another encoding, is not rewritten: writing
+    // only our keys would throw away the rest of it or mix two encodings in one file.
+    case FileStatus::TooLarge:
+        return end(SaveOutcome::Status::Failed,
+                   QStringLiteral("the file \"%1\" is too large to be a saved game").arg(displayed(outcome.path)));
+    case FileStatus::Read:
+        if (isUtf16(file.bytes)) {
+            return end(SaveOutcome::Status::Failed,
+                       QStringLiteral("the file \"%1\" is written in UTF-16, which Quintrel does not write")
+                           .arg(displayed(outcome.path)));
+        }
+        outcome.hadSavedGame = true;
+        profile = Profile(file.bytes);
         break;
     }
 
-    Profile profile;
-    switch (profile.readFile(outcome.path, &reason)) {
-    case Profile::ReadResult::Failed:
-        outcome.status = LoadOutcome::Status::Unreadable;
-        outcome.reason = reason;
-        return outcome;
-    case Profile::ReadResult::TooLarge:
-        outcome.reason = reason;
-        break;
-    case Profile::ReadResult::Read:
-        break;
-    }
-    outcome.status = LoadOutcome::Status::Loaded;
-    outcome.valuesRead = readBoardFromProfile(profile, board);
-    return outcome;
+    writeBoardToProfile(profile, board);
+    QString reason;
+    if (!replaceFile(folder.isEmpty() ? QByteArrayLiteral(".") : folder, name, profile.bytes(), &reason))
+        return end(SaveOutcome::Status::Failed, reason);
+    return end(SaveOutcome::Status::Saved, {});
 }
 
 } // namespace quintrel

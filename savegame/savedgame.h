@@ -27,19 +27,12 @@ inline constexpr char MissingSavedValue[] = "NONE";
 // The name a save gives the file when there is none yet.
 inline constexpr char SavedGameFileName[] = "game.ini";
 
-// The saved-game file of a folder. Its name is matched without regard to case so that save and
-// load always meet on one file: a regular file comes before anything else under the name, then
-// "GAME.INI", then "game.ini", then the first other spelling in code-unit order. With no match the
-// result names "game.ini" in the folder, the file a save creates.
-QString findSavedGameFile(const QString &folder);
-
-// What opening a file for reading (and closing it at once) tells about it.
-enum class FileProbe {
-    Exists,
-    Missing,
-    Failed, // there but unusable: unreadable, a folder, a device; *reason says why
-};
-FileProbe probeFile(const QString &path, QString *reason = nullptr);
+// The saved-game file of a folder; paths are bytes in the file system's encoding. Its name is
+// matched without regard to case so that save and load always meet on one file: a regular file
+// (or a link to one) comes before anything else under the name, then "GAME.INI", then
+// "game.ini", then the first other spelling in byte order. With no match the result names
+// "game.ini" in the folder, the file a save creates.
+QByteArray findSavedGameFile(const QByteArray &folder);
 
 // A saved value as a 16-bit number: optional blanks/tabs around an optional sign, decimal digits
 // and an optional fraction (".5", "7." and "7.25" all count), rounded to the nearest integer with
@@ -51,41 +44,57 @@ std::optional<int16_t> convertSavedNumber(QByteArrayView text);
 // The eighteen writes of a save: every position's card and orientation.
 void writeBoardToProfile(Profile &profile, const Board &board);
 
-// The eighteen reads of a load, position by position: each value that converts goes into
-// savedCard or savedOrientation; a missing or unusable one leaves that field as it was. Returns
-// how many values converted.
+// The eighteen reads of a load, one key at a time, position by position: each value that converts
+// goes into savedCard or savedOrientation; a missing or unusable one leaves that field as it was.
+// Returns how many values converted. Nothing is checked beyond the conversion.
 int readBoardFromProfile(const Profile &profile, Board &board);
 
 struct SaveOutcome {
     enum class Status {
         Saved,
-        Failed,       // the file could not be replaced; the old one, if any, is unchanged
+        Failed,       // the file could not be replaced; whatever was there is unchanged
         NotAttempted, // the file is there but could not be opened: nothing was written
     };
     Status status = Status::NotAttempted;
-    QString path;   // the file saved to or meant
-    QString reason; // why it failed or was not attempted, fit to show to the player
+    QByteArray path;            // the file saved to or meant
+    QString reason;             // why it failed or was not attempted, fit to show to the player
+    bool hadSavedGame = false;  // a saved game was there before the save (and, if it failed, still is)
 };
 
 // Saves the board's cards and orientations into the folder's saved-game file. An existing file
-// keeps every other line as it was; the new contents replace it in one step or not at all.
-SaveOutcome saveBoard(const QString &folder, const Board &board);
+// keeps every other line as it was; the new contents replace it in one step or not at all. A file
+// that is not a saved game this program can rewrite whole (too large, or in UTF-16, which would
+// end up with lines in two encodings) is left alone and the save fails.
+SaveOutcome saveBoard(const QByteArray &folder, const Board &board);
 
 struct LoadOutcome {
     enum class Status {
-        Loaded,      // the file was there; whatever it held went into the saved fields
+        Loaded,      // the saved fields hold the file's game
         NoSavedGame, // there is no file
-        Unreadable,  // the file is there but could not be read; the board is unchanged
+        Unreadable,  // the file is there but could not be opened or read
+        Refused,     // the file holds no game the board can show; reason says why
     };
     Status status = Status::Unreadable;
-    QString path;
+    QByteArray path;
     int valuesRead = 0; // how many of the eighteen values converted
-    QString reason;     // why it was unreadable, or why a file's contents were ignored
+    // Unreadable: the file and why. Refused: why, fit to follow "The saved game could not be
+    // loaded: ", e.g. "for position 2 it holds "four" as the orientation, ...".
+    QString reason;
 };
 
-// Reads the folder's saved game into savedCard and savedOrientation of the board. A file larger
-// than Profile::MaxFileBytes is treated as holding no values: it exists, so it counts as a saved
-// game, but it is not one this program wrote.
+// Reads a saved game from the file's bytes into savedCard and savedOrientation of the board, with
+// the same rules as readBoardFromProfile, then looks at what it got: every saved field must be one
+// of the nine cards and the four orientations, or the whole game is refused, since the board could
+// not show it or could never be won from it. A key that is missing keeps the field's value from an
+// earlier load. A file in UTF-16 is refused. The board changes only when the result is Loaded.
+// Everything in memory, in one pass over the bytes per section.
+LoadOutcome readSavedGameBytes(QByteArrayView bytes, Board &board);
+
+// The same from the folder's saved-game file: NoSavedGame when there is none, Unreadable when it
+// is not a regular file or cannot be read, Refused when it is larger than a saved game can be
+// (SavedGameCap).
+LoadOutcome readSavedGame(const QByteArray &folder, Board &board);
+// A folder named as text, turned into the file system's bytes.
 LoadOutcome readSavedGame(const QString &folder, Board &board);
 
 } // namespace quintrel

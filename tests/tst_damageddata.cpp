@@ -1,24 +1,45 @@
-// tst_damageddata.cpp: missing, empty and corrupted data files beside the program, each met while a
-// game is in progress. Nothing may crash, the game in progress is never lost, and the player is
-// told about a file where the player has to know.
+// tst_damageddata.cpp: missing, empty, corrupted, oversized data files beside the program, and
+// pipes and links in their place, each met while a game is in progress. Nothing may crash or
+// hang, the game in progress is never lost, nothing is written where a link leads, and the player
+// is told about a file where the player has to know.
 #include "boardsession.h"
+#include "platform/regularfile.h"
 #include "windows/exampleviewer.h"
 #include "windows/helpwindow.h"
 #include "windows/winwindow.h"
 
 #include <QPlainTextEdit>
 
+#include <cerrno>
+#include <cstring>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace quintrel;
 using namespace quintrel::testing;
 
 namespace {
 
-enum class Damage { Missing, Empty, Garbage, Truncated, Folder };
+enum class Damage { Missing, Empty, Garbage, Truncated, Folder, Pipe, Oversized, DanglingLink };
 
 const char *damageName(Damage damage)
 {
-    const char *names[] = {"missing", "empty", "garbage", "truncated", "a folder"};
+    const char *names[] = {"missing", "empty", "garbage", "truncated", "a folder", "a pipe", "beyond its cap",
+                           "a link that leads nowhere"};
     return names[int(damage)];
+}
+
+// The most the game reads of the file of that name.
+qsizetype capOf(const QString &name)
+{
+    if (name.endsWith(QLatin1String(".WAV")))
+        return SoundCap;
+    if (name.endsWith(QLatin1String(".txt")))
+        return DocumentCap;
+    if (name.endsWith(QLatin1String(".ICO")))
+        return IconCap.bytes;
+    return name.contains(QLatin1String("example")) ? ExamplePictureCap.bytes : CardPictureCap.bytes;
 }
 
 // Damages one file of the program folder; the destructor puts back what it held.
@@ -50,8 +71,20 @@ public:
         case Damage::Folder:
             QDir().mkpath(m_path);
             break;
+        case Damage::Pipe:
+            ::mkfifo(QFile::encodeName(m_path).constData(), 0600);
+            break;
+        case Damage::Oversized: // the file itself, grown by a hole past the cap: no disk is used
+            writeFile(m_path, m_original);
+            QFile(m_path).resize(capOf(name) + 1);
+            break;
+        case Damage::DanglingLink:
+            QFile::link(m_elsewhere.filePath(QStringLiteral("gone")), m_path);
+            break;
         }
     }
+    // Whether anything was made where a link in place of the file leads.
+    bool wroteElsewhere() const { return !folderEntries(m_elsewhere.path()).isEmpty(); }
     ~DamagedFile()
     {
         QDir(m_path).removeRecursively();
@@ -62,6 +95,7 @@ public:
 private:
     QString m_path;
     QByteArray m_original;
+    QTemporaryDir m_elsewhere;
 };
 
 void addDamageRows(const QStringList &names, std::initializer_list<Damage> damages)
@@ -74,8 +108,9 @@ void addDamageRows(const QStringList &names, std::initializer_list<Damage> damag
     }
 }
 
-const std::initializer_list<Damage> EveryDamage = {Damage::Missing, Damage::Empty, Damage::Garbage, Damage::Truncated,
-                                                   Damage::Folder};
+const std::initializer_list<Damage> EveryDamage = {Damage::Missing, Damage::Empty,  Damage::Garbage,
+                                                   Damage::Truncated, Damage::Folder, Damage::Pipe,
+                                                   Damage::Oversized, Damage::DanglingLink};
 
 // A game in progress, not the start position, with a selection pending.
 const QString InProgress = QStringLiteral("1060:1 1020:1 1030:1 1040:2 1050:1 1010:1 1070:1 1080:1 1090:1");
@@ -155,7 +190,16 @@ private slots:
         DamagedFile damaged(session.folder, name, damage);
         const QString OneTurnFromSolution1 =
             QStringLiteral("1050:3 1090:2 1070:3 1080:4 1010:2 1040:2 1030:3 1060:4 1020:1");
-        session.setUpWithGame(OneTurnFromSolution1);
+        QVERIFY(session.setUp());
+        // The session names each sound by reading the sound files again, which a pipe would block:
+        // here the sounds are only counted.
+        QObject::disconnect(session.board.get(), &BoardWindow::soundPlayed, nullptr, nullptr);
+        int sounds = 0;
+        QObject::connect(session.board.get(), &BoardWindow::soundPlayed, [&sounds] { ++sounds; });
+        session.board->newGame();
+        QVERIFY(session.folder.write(QStringLiteral("game.ini"), savedGameFile(OneTurnFromSolution1)));
+        session.board->loadSavedGame();
+        sounds = 0;
         QVERIFY(session.messages.isEmpty());
         session.clickTile(2);
         session.clickTile(7);
@@ -164,9 +208,10 @@ private slots:
         ModalWatcher<WinWindow> wins;
         session.clickHandle(5);
         QCOMPARE(wins.count, 1);
-        QCOMPARE(session.sounds.size(), 3);
+        QCOMPARE(sounds, 3);
         QVERIFY2(session.messages.isEmpty(), qPrintable(session.messages.texts().join(u'\n')));
         QCOMPARE(session.painted(), Solution1Text);
+        QVERIFY(!damaged.wroteElsewhere());
     }
 
     // Without its icon the program cannot start, and it says which file it is.
@@ -205,7 +250,8 @@ private slots:
     void helpText_data()
     {
         addDamageRows({QStringLiteral("rules.txt"), QStringLiteral("ombrel.txt")},
-                      {Damage::Missing, Damage::Empty, Damage::Garbage, Damage::Folder});
+                      {Damage::Missing, Damage::Empty, Damage::Garbage, Damage::Folder, Damage::Pipe, Damage::Oversized,
+                       Damage::DanglingLink});
     }
     void helpText()
     {
@@ -224,63 +270,80 @@ private slots:
         else
             session.board->showAbout();
         QCOMPARE(help.count, 1);
-        if (damage == Damage::Folder)
-            QVERIFY2(namedInOneMessage(session, session.folder.filePath(name)), qPrintable(session.messages.texts().join(u'\n')));
-        else
+        if (damage == Damage::Missing || damage == Damage::Empty || damage == Damage::Garbage)
             QVERIFY2(session.messages.isEmpty(), qPrintable(session.messages.texts().join(u'\n')));
+        else
+            QVERIFY2(namedInOneMessage(session, session.folder.filePath(name)), qPrintable(session.messages.texts().join(u'\n')));
         QCOMPARE(shown.isEmpty(), damage != Damage::Garbage);
         QCOMPARE(session.painted(), InProgress);
+        QVERIFY(!damaged.wroteElsewhere());
     }
 
-    // Whatever the saved game holds, the board and the tiles stay in step; a file that names no
-    // card picture is refused with a message before anything is touched.
+    // Whatever the saved game holds, the board and the tiles stay in step. A file that holds no
+    // game the board can show is refused before anything is touched, with what the file holds.
     void savedGame_data()
     {
         QTest::addColumn<QByteArray>("contents");
-        QTest::addColumn<QString>("outcome"); // "refused", "silent" or the arrangement it loads
+        QTest::addColumn<bool>("afterALoad"); // the saved fields hold an earlier load's values
+        QTest::addColumn<QString>("outcome");  // "refused: " and what the message says, "silent" or the arrangement it loads
         const QString loads = QStringLiteral("1030:2 1090:4 1010:3 1050:1 1070:2 1020:4 1080:3 1040:1 1060:2");
         const QByteArray good = savedGameFile(loads);
+        auto edited = [&good](const char *from, const QByteArray &to) { return QByteArray(good).replace(from, to); };
         QByteArray garbage(2000, '\0');
         for (int i = 0; i < garbage.size(); ++i)
             garbage[i] = char((i * 7919 + 13) % 251);
-        QTest::newRow("empty") << QByteArray() << "refused";
-        QTest::newRow("garbage") << garbage << "refused";
-        QTest::newRow("cut in the middle") << good.left(good.size() / 2) << "refused";
-        QTest::newRow("a card that does not exist") << QByteArray(good).replace("Dir 4=1050", "Dir 4=1055") << "refused";
-        QTest::newRow("orientation 5") << QByteArray(good).replace("Tile 6=4", "Tile 6=5") << "refused";
-        QTest::newRow("a number out of range") << QByteArray(good).replace("Dir 1=1030", "Dir 1=99999") << "refused";
-        // The picture path writes numbers without their sign, so this shows card 1030's picture
-        // while the cell holds -1030: loaded as read, and a game that can no longer be won.
-        QTest::newRow("a negative card") << QByteArray(good).replace("Dir 1=1030", "Dir 1=-1030")
-                                         << "-1030:2 1090:4 1010:3 1050:1 1070:2 1020:4 1080:3 1040:1 1060:2";
-        QTest::newRow("a word for a number") << QByteArray(good).replace("Tile 2=4", "Tile 2=four") << "refused";
-        QTest::newRow("NUL bytes") << QByteArray(good).replace("Dir 5=1070", QByteArray("Dir 5=10\0" "70", 10))
-                                   << "refused";
-        QTest::newRow("a megabyte line") << QByteArray(1 << 20, 'x') + "\r\n" + good << loads;
-        QTest::newRow("larger than a saved game can be") << QByteArray(5 << 20, '\n') + good << "refused";
-        QTest::newRow("path in a value") << QByteArray(good).replace("Dir 2=1090", "Dir 2=../../etc") << "refused";
-        QTest::newRow("a folder") << QByteArray("<folder>") << "silent";
-        QTest::newRow("lone CR line ends") << QByteArray(good).replace("\r\n", "\r") << loads;
-        QTest::newRow("a card twice") << QByteArray(good).replace("Dir 2=1090", "Dir 2=1030")
+        QByteArray utf16("\xFF\xFE");
+        for (const char c : good)
+            utf16.append(c).append('\0');
+        QTest::newRow("empty") << QByteArray() << false << "refused: for position 1 it holds no card";
+        QTest::newRow("garbage") << garbage << false << "refused: for position 1 it holds no card";
+        QTest::newRow("cut in the middle") << good.left(good.size() / 2) << false << "refused: it holds no orientation";
+        QTest::newRow("a card that does not exist") << edited("Dir 4=1050", "Dir 4=1055") << false << "refused: \"1055\"";
+        QTest::newRow("orientation 5") << edited("Tile 6=4", "Tile 6=5") << false << "refused: \"5\"";
+        QTest::newRow("a number out of range") << edited("Dir 1=1030", "Dir 1=99999") << false << "refused: \"99999\"";
+        // The picture path writes numbers without their sign: loaded, -1030 would show card 1030
+        // while the cell holds a card that can never be part of a solution.
+        QTest::newRow("a negative card") << edited("Dir 1=1030", "Dir 1=-1030") << false << "refused: \"-1030\"";
+        QTest::newRow("a negative orientation") << edited("Tile 1=2", "Tile 1=-2") << false << "refused: \"-2\"";
+        QTest::newRow("a word for a number") << edited("Tile 2=4", "Tile 2=four") << false << "refused: \"four\"";
+        QTest::newRow("NUL bytes") << edited("Dir 5=1070", QByteArray("Dir 5=10\0" "70", 11)) << false
+                                   << "refused: \"10\\x0070\"";
+        QTest::newRow("a megabyte line") << QByteArray(1 << 20, 'x') + "\r\n" + good << false << loads;
+        QTest::newRow("larger than a saved game can be") << QByteArray(5 << 20, '\n') + good << true
+                                                         << "refused: is too large to be a saved game";
+        QTest::newRow("path in a value") << edited("Dir 2=1090", "Dir 2=../../etc") << false << "refused: ../../etc";
+        QTest::newRow("a folder") << QByteArray("<folder>") << true << "silent";
+        QTest::newRow("a pipe") << QByteArray("<pipe>") << true << "silent";
+        QTest::newRow("lone CR line ends") << QByteArray(good).replace("\r\n", "\r") << false << loads;
+        QTest::newRow("a card twice") << edited("Dir 2=1090", "Dir 2=1030") << false
                                       << "1030:2 1030:4 1010:3 1050:1 1070:2 1020:4 1080:3 1040:1 1060:2";
+        QTest::newRow("a UTF-8 byte-order mark") << "\xEF\xBB\xBF" + good << false << loads;
+        QTest::newRow("UTF-16") << utf16 << true << "refused: UTF-16";
     }
     void savedGame()
     {
         QFETCH(QByteArray, contents);
+        QFETCH(bool, afterALoad);
         QFETCH(QString, outcome);
         BoardSession session;
-        startGameInProgress(session);
+        if (afterALoad)
+            session.setUpWithGame(InProgress);
+        else
+            startGameInProgress(session);
         session.clickTile(4);
         const QString path = session.folder.filePath(QStringLiteral("GAME.INI"));
         if (contents == "<folder>")
             QDir().mkpath(path);
+        else if (contents == "<pipe>")
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
         else
             QVERIFY(writeFile(path, contents));
 
         session.board->loadSavedGame();
         QVERIFY(!session.board->isBusy());
-        if (outcome == QLatin1String("refused")) {
+        if (outcome.startsWith(QLatin1String("refused: "))) {
             QCOMPARE(session.messages.messages.size(), 1);
+            QVERIFY2(session.messages.messages[0].text.contains(outcome.mid(9)), qPrintable(session.messages.texts().join(u'\n')));
             QCOMPARE(session.boardNow(), InProgress);
             QCOMPARE(session.paintedMarks(), QStringLiteral("4"));
         } else if (outcome == QLatin1String("silent")) {
@@ -297,6 +360,52 @@ private slots:
         QFile::remove(path);
         session.messages.clear();
         session.board->saveGame();
+        QCOMPARE(session.messages.texts(), QStringList{QStringLiteral("Your game has been saved")});
+    }
+
+    // A failed save says the saved game is unchanged only when there was one.
+    void saveIntoAFolderThatIsGone()
+    {
+        BoardSession session;
+        startGameInProgress(session);
+        const QByteArray data = QFile::encodeName(session.folder.path());
+        setGameFolders(data, data + "/gone");
+        session.board->saveGame();
+        QCOMPARE(session.messages.texts(),
+                 QStringList{QStringLiteral("Your game could not be saved: %1/gone/game.ini: %2.")
+                                 .arg(session.folder.path(), QString::fromLocal8Bit(std::strerror(ENOENT)))});
+    }
+
+    // The folder's name is kept as the bytes it is: one that is not UTF-8 still finds its data and
+    // its saved game.
+    void programFolderNameNotUtf8()
+    {
+        BoardSession session;
+        const QByteArray folder = QFile::encodeName(session.folder.path()) + "/Quintrel \xFF\xFE";
+        QCOMPARE(::symlink(".", folder.constData()), 0);
+        struct Unlink {
+            QByteArray path;
+            ~Unlink() { ::unlink(path.constData()); } // Qt cannot name it to remove it
+        } unlink{folder};
+        setGameFolders(folder, folder);
+        QVERIFY(session.folder.write(QStringLiteral("rules.txt"), "Swap and turn."));
+
+        session.setUpAndDeal();
+        QVERIFY2(session.messages.isEmpty(), qPrintable(session.messages.texts().join(u'\n')));
+        session.clickHandle(1);
+        QCOMPARE(session.sounds, QStringList{QStringLiteral("click")});
+        QCOMPARE(session.painted(), QStringLiteral("1010:2 1020:1 1030:1 1040:1 1050:1 1060:1 1070:1 1080:1 1090:1"));
+        session.board->saveGame();
+        QCOMPARE(session.folder.read(QStringLiteral("game.ini")), savedGameFile(session.boardNow()));
+        session.board->newGame();
+        session.board->loadSavedGame();
+        QCOMPARE(session.painted(), QStringLiteral("1010:2 1020:1 1030:1 1040:1 1050:1 1060:1 1070:1 1080:1 1090:1"));
+        QString shown;
+        ModalWatcher<HelpWindow> help([&](HelpWindow *window) {
+            shown = window->findChild<QPlainTextEdit *>(QStringLiteral("txt_help"))->toPlainText();
+        });
+        session.board->showRules();
+        QCOMPARE(shown, QStringLiteral("Swap and turn."));
         QCOMPARE(session.messages.texts(), QStringList{QStringLiteral("Your game has been saved")});
     }
 };

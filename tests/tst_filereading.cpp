@@ -1,9 +1,15 @@
-// tst_filereading.cpp: the whole-file reader that loads the move sounds: block edges, blank
-// trimming, and what a missing or unusable file gives.
+// tst_filereading.cpp: the readers of the data files: block edges and blank trimming of the move
+// sounds, what a missing file gives and leaves behind, and everything no reader may take for a
+// data file: a pipe, a device, a folder, a file beyond its cap, a picture of too many pixels.
 #include "platform/filereading.h"
 #include "testsupport.h"
 
 #include <QFileInfo>
+
+#include <functional>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace quintrel;
 using namespace quintrel::testing;
@@ -19,12 +25,65 @@ QByteArray filler(int length)
     return bytes;
 }
 
+QByteArray bytesOf(const QString &path)
+{
+    return QFile::encodeName(path);
+}
+
+// A GIF whose header promises width x height pixels around a single pixel: a few dozen bytes that
+// would decode into four bytes for every pixel promised.
+QByteArray gifOfSize(int width, int height)
+{
+    QByteArray gif = "GIF89a";
+    auto u16 = [&gif](int v) { gif.append(char(v & 0xFF)).append(char(v >> 8)); };
+    u16(width);
+    u16(height);
+    gif += QByteArray("\x80\x00\x00\x00\x00\x00\xFF\xFF\xFF", 9); // two colours
+    gif += ',';
+    u16(0), u16(0), u16(1), u16(1);
+    return gif + QByteArray("\x00\x02\x02\x44\x01\x00;", 7);
+}
+
+// Every reader, with its cap and whether it refused the file at path.
+struct Reader {
+    const char *name;
+    qsizetype cap;
+    std::function<bool(const QByteArray &)> refuses;
+};
+const QList<Reader> &readers()
+{
+    static const QList<Reader> all = {
+        {"sound", SoundCap, [](const QByteArray &path) {
+             QByteArray contents("stale");
+             return !readTextFile(path, contents) && contents.isEmpty();
+         }},
+        {"document", DocumentCap, [](const QByteArray &path) { return !readWholeFile(path); }},
+        {"card picture", CardPictureCap.bytes, [](const QByteArray &path) {
+             QString reason;
+             return readPicture(path, CardPictureCap, &reason).isNull() && !reason.isEmpty();
+         }},
+        {"icon", IconCap.bytes, [](const QByteArray &path) {
+             QString reason;
+             return readIcon(path, &reason).isNull() && !reason.isEmpty();
+         }},
+    };
+    return all;
+}
+
 } // namespace
 
 class tst_FileReading : public QObject {
     Q_OBJECT
 
 private slots:
+    // A reader that blocks on a pipe fails here rather than at the suite's time-out.
+    void init() { ::alarm(30); }
+    void cleanup()
+    {
+        ::alarm(0);
+        setGameFolders({}, {}, true);
+    }
+
     void readsWholeFiles_data()
     {
         QTest::addColumn<QByteArray>("stored");
@@ -46,38 +105,43 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("file.bin"));
         QVERIFY(writeFile(path, stored));
         QByteArray contents("stale");
-        QVERIFY(readTextFile(path, contents));
+        QVERIFY(readTextFile(bytesOf(path), contents));
         QCOMPARE(contents, read);
         // The file itself is left as it was.
         QCOMPARE(readFile(path), stored);
     }
 
-    void missingFileIsCreatedEmpty()
+    // A missing sound or document is left behind empty, for whoever looks after the folder to
+    // fill in; but never in an installed copy's shared data, and never through a link.
+    void missingFile_data()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("SNIP1.WAV"));
-        QByteArray contents("stale");
-        QVERIFY(readTextFile(path, contents));
-        QVERIFY(contents.isEmpty());
-        QVERIFY(QFileInfo(path).isFile());
-        QCOMPARE(QFileInfo(path).size(), 0);
+        QTest::addColumn<bool>("ownFolder");
+        QTest::addColumn<bool>("danglingLink");
+        QTest::addColumn<bool>("created");
+        QTest::newRow("own folder") << true << false << true;
+        QTest::newRow("shared data folder") << false << false << false;
+        QTest::newRow("a link that leads nowhere") << true << true << false;
     }
-
-    void failuresGiveFalseAndNothing_data()
+    void missingFile()
     {
-        QTest::addColumn<QString>("relative");
-        QTest::newRow("missing folder") << "no/such/folder/SNIP1.WAV";
-        QTest::newRow("a folder, not a file") << "folder";
-    }
-    void failuresGiveFalseAndNothing()
-    {
-        QFETCH(QString, relative);
-        QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
-        QByteArray contents("stale");
-        QVERIFY(!readTextFile(dir.filePath(relative), contents));
-        QVERIFY(contents.isEmpty());
-        QCOMPARE(folderEntries(dir.path()), QStringList{QStringLiteral("folder")});
+        QFETCH(bool, ownFolder);
+        QFETCH(bool, danglingLink);
+        QFETCH(bool, created);
+        QTemporaryDir dir, elsewhere;
+        setGameFolders(bytesOf(dir.path()), bytesOf(dir.path()), ownFolder);
+        for (const QString &name : {QStringLiteral("SNIP1.WAV"), QStringLiteral("rules.txt")}) {
+            const QString path = dir.filePath(name);
+            if (danglingLink)
+                QVERIFY(QFile::link(elsewhere.filePath(name), path));
+            QByteArray contents("stale");
+            const bool sound = name.endsWith(QLatin1String(".WAV"));
+            const bool read = sound ? readTextFile(bytesOf(path), contents) : readWholeFile(bytesOf(path)).has_value();
+            QCOMPARE(read, created);
+            QVERIFY(!sound || contents.isEmpty());
+            QCOMPARE(QFileInfo(path).isFile(), created);
+            QCOMPARE(QFileInfo(path).size(), 0);
+            QCOMPARE(folderEntries(elsewhere.path()), QStringList());
+        }
     }
 
     void readOnlyFileIsStillRead()
@@ -87,10 +151,72 @@ private slots:
         QVERIFY(writeFile(path, "RIFF"));
         QVERIFY(QFile::setPermissions(path, QFile::ReadOwner));
         QByteArray contents;
-        QVERIFY(readTextFile(path, contents));
+        QVERIFY(readTextFile(bytesOf(path), contents));
         QCOMPARE(contents, QByteArray("RIFF"));
+    }
+
+    // Each reader returns at once with nothing, and creates nothing, whatever lies under the name.
+    void refusesWhatIsNoDataFile_data()
+    {
+        QTest::addColumn<QString>("kind");
+        for (const char *kind : {"a pipe", "a link to /dev/zero", "a folder", "one byte beyond the cap", "a missing folder"})
+            QTest::newRow(kind) << QString::fromLatin1(kind);
+    }
+    void refusesWhatIsNoDataFile()
+    {
+        QFETCH(QString, kind);
+        for (const Reader &reader : readers()) {
+            QTemporaryDir dir;
+            QString path = dir.filePath(QStringLiteral("data"));
+            if (kind == QLatin1String("a pipe"))
+                QCOMPARE(::mkfifo(bytesOf(path).constData(), 0600), 0);
+            else if (kind == QLatin1String("a link to /dev/zero"))
+                QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+            else if (kind == QLatin1String("a folder"))
+                QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("data")));
+            else if (kind == QLatin1String("one byte beyond the cap"))
+                QVERIFY(writeFile(path, {}) && QFile(path).resize(reader.cap + 1)); // sparse: no disk used
+            else
+                path = dir.filePath(QStringLiteral("missing/data"));
+            const QStringList before = folderEntries(dir.path());
+            QVERIFY2(reader.refuses(bytesOf(path)), reader.name);
+            QCOMPARE(folderEntries(dir.path()), before);
+        }
+    }
+
+    void capsAreInclusive()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("file"));
+        QVERIFY(writeFile(path, filler(10)));
+        QCOMPARE(readRegularFile(bytesOf(path), 10).bytes, filler(10));
+        const FileContents beyond = readRegularFile(bytesOf(path), 9);
+        QCOMPARE(beyond.status, FileStatus::TooLarge);
+        QVERIFY(beyond.bytes.isEmpty());
+    }
+
+    // A picture's size is read from its header and checked before a single pixel is decoded.
+    void picturesBeyondTheirCapAreNotDecoded_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<bool>("read");
+        QTest::newRow("5500 x 5500 in a few bytes") << gifOfSize(5500, 5500) << false;
+        QTest::newRow("1025 pixels wide") << gifOfSize(1025, 1) << false;
+        QTest::newRow("1024 x 1024") << gifOfSize(1024, 1024) << true;
+    }
+    void picturesBeyondTheirCapAreNotDecoded()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(bool, read);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("1.gif"));
+        QVERIFY(writeFile(path, file));
+        QString reason;
+        const QImage picture = readPicture(bytesOf(path), CardPictureCap, &reason);
+        QCOMPARE(!picture.isNull(), read);
+        QVERIFY2(read || reason.contains(QLatin1String("pixels")), qPrintable(reason));
     }
 };
 
-QTEST_GUILESS_MAIN(tst_FileReading)
+QTEST_MAIN(tst_FileReading)
 #include "tst_filereading.moc"

@@ -1,11 +1,17 @@
-// tst_savedgame.cpp: saving the board into its settings file and reading it back, on real files.
+// tst_savedgame.cpp: saving the board into its settings file and reading it back, on real files:
+// what a load makes of a file, and that a save never loses the old file, whatever fails.
+#include "platform/regularfile.h"
 #include "savegame/savedgame.h"
 #include "testsupport.h"
 
-#include <csignal>
+#include <cerrno>
+#include <cstring>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace quintrel;
@@ -25,8 +31,23 @@ Board boardFrom(const QString &text, const QString &saved)
     return board;
 }
 
+QByteArray bytesOf(const QString &path)
+{
+    return QFile::encodeName(path);
+}
+
+// The text as Windows' "Unicode" (UTF-16, little-endian, with its byte-order mark).
+QByteArray utf16(const QByteArray &ascii)
+{
+    QByteArray bytes("\xFF\xFE");
+    for (const char c : ascii)
+        bytes.append(c).append('\0');
+    return bytes;
+}
+
 const QByteArray StartFile = savedGameFile(StartText);
 const QString Unloaded = QStringLiteral("0:0 0:0 0:0 0:0 0:0 0:0 0:0 0:0 0:0");
+const QString Earlier = QStringLiteral("1090:4 1080:3 1070:2 1060:1 1050:4 1040:3 1030:2 1020:1 1010:4");
 
 } // namespace
 
@@ -36,20 +57,24 @@ class tst_SavedGame : public QObject {
 private slots:
     void freshSaveWritesExactlyTheEighteenKeys();
     void savingTwiceKeepsOneSetOfKeys();
-    void saveKeepsWhatItDoesNotWrite();
-    void saveAndLoadGiveTheBoardBack_data();
+    void saveKeepsWhatItDoesNotWriteAndThePermissions();
     void saveAndLoadGiveTheBoardBack();
     void load_data();
     void load();
     void noFileIsNoSavedGame();
     void saveAndLoadMeetOnOneFileWhateverItsCase_data();
     void saveAndLoadMeetOnOneFileWhateverItsCase();
+    void linkIsReplacedNeverFollowed_data();
+    void linkIsReplacedNeverFollowed();
     void unusableFileIsLeftAlone_data();
     void unusableFileIsLeftAlone();
+    void fileTheGameCannotRewriteIsRefused_data();
+    void fileTheGameCannotRewriteIsRefused();
+    void failedWriteKeepsTheOldFile_data();
     void failedWriteKeepsTheOldFile();
     void readOnlyFolderFailsAndKeepsTheOldFile();
     void missingFolderFails();
-    void oversizedFileIsNeitherReadNorRewritten();
+    void leftoversOfKilledSavesAreRemoved();
     void convert_data();
     void convert();
 };
@@ -58,20 +83,20 @@ void tst_SavedGame::freshSaveWritesExactlyTheEighteenKeys()
 {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    const SaveOutcome outcome = saveBoard(dir.path() + '/', boardFrom(StartText));
+    const SaveOutcome outcome = saveBoard(bytesOf(dir.path() + '/'), boardFrom(StartText));
     QCOMPARE(outcome.status, SaveOutcome::Status::Saved);
     QVERIFY(outcome.reason.isEmpty());
-    QCOMPARE(outcome.path, dir.filePath("game.ini"));
+    QCOMPARE(outcome.path, bytesOf(dir.filePath("game.ini")));
     QCOMPARE(folderEntries(dir.path()), QStringList{"game.ini"});
-    QCOMPARE(readFile(outcome.path), StartFile);
+    QCOMPARE(readFile(dir.filePath("game.ini")), StartFile);
 }
 
 void tst_SavedGame::savingTwiceKeepsOneSetOfKeys()
 {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    QCOMPARE(saveBoard(dir.path(), boardFrom(StartText)).status, SaveOutcome::Status::Saved);
-    QCOMPARE(saveBoard(dir.path(), boardFrom("1030:2 1020:1 1010:4 1040:1 1050:1 1060:1 1070:1 1080:1 1090:3")).status,
+    QCOMPARE(saveBoard(bytesOf(dir.path()), boardFrom(StartText)).status, SaveOutcome::Status::Saved);
+    QCOMPARE(saveBoard(bytesOf(dir.path()), boardFrom("1030:2 1020:1 1010:4 1040:1 1050:1 1060:1 1070:1 1080:1 1090:3")).status,
              SaveOutcome::Status::Saved);
 
     QByteArray expected = StartFile;
@@ -81,7 +106,7 @@ void tst_SavedGame::savingTwiceKeepsOneSetOfKeys()
     QCOMPARE(readFile(dir.filePath("game.ini")), expected);
 }
 
-void tst_SavedGame::saveKeepsWhatItDoesNotWrite()
+void tst_SavedGame::saveKeepsWhatItDoesNotWriteAndThePermissions()
 {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
@@ -90,81 +115,84 @@ void tst_SavedGame::saveKeepsWhatItDoesNotWrite()
                             "[Tile]\r\nDir 1=1090\r\nHint=yes\r\n\r\n"
                             "[Extra]\r\nfoo = bar\r\n"
                             "[Spin]\r\n; orientations\r\nTile 1=4\r\n"));
-    QCOMPARE(saveBoard(dir.path(), boardFrom(StartText)).status, SaveOutcome::Status::Saved);
+    QCOMPARE(::chmod(bytesOf(path).constData(), 0640), 0);
+    QCOMPARE(saveBoard(bytesOf(dir.path()), boardFrom(StartText)).status, SaveOutcome::Status::Saved);
     QCOMPARE(readFile(path), QByteArray("; Quintrel\r\n"
-                                            "[Tile]\r\nDir 1=1010\r\nHint=yes\r\n"
-                                            "Dir 2=1020\r\nDir 3=1030\r\nDir 4=1040\r\nDir 5=1050\r\n"
-                                            "Dir 6=1060\r\nDir 7=1070\r\nDir 8=1080\r\nDir 9=1090\r\n\r\n"
-                                            "[Extra]\r\nfoo = bar\r\n"
-                                            "[Spin]\r\n; orientations\r\nTile 1=1\r\n"
-                                            "Tile 2=1\r\nTile 3=1\r\nTile 4=1\r\nTile 5=1\r\n"
-                                            "Tile 6=1\r\nTile 7=1\r\nTile 8=1\r\nTile 9=1\r\n"));
+                                        "[Tile]\r\nDir 1=1010\r\nHint=yes\r\n"
+                                        "Dir 2=1020\r\nDir 3=1030\r\nDir 4=1040\r\nDir 5=1050\r\n"
+                                        "Dir 6=1060\r\nDir 7=1070\r\nDir 8=1080\r\nDir 9=1090\r\n\r\n"
+                                        "[Extra]\r\nfoo = bar\r\n"
+                                        "[Spin]\r\n; orientations\r\nTile 1=1\r\n"
+                                        "Tile 2=1\r\nTile 3=1\r\nTile 4=1\r\nTile 5=1\r\n"
+                                        "Tile 6=1\r\nTile 7=1\r\nTile 8=1\r\nTile 9=1\r\n"));
+    struct stat info {};
+    QCOMPARE(::stat(bytesOf(path).constData(), &info), 0);
+    QCOMPARE(info.st_mode & 07777, mode_t(0640));
 
     Board loaded;
-    const LoadOutcome outcome = readSavedGame(dir.path(), loaded);
+    const LoadOutcome outcome = readSavedGame(bytesOf(dir.path()), loaded);
     QCOMPARE(outcome.status, LoadOutcome::Status::Loaded);
     QCOMPARE(outcome.valuesRead, 18);
     QCOMPARE(savedText(loaded), StartText);
 }
 
-void tst_SavedGame::saveAndLoadGiveTheBoardBack_data()
-{
-    QTest::addColumn<QString>("board");
-    QTest::newRow("mid-game") << "1070:4 1020:3 1090:1 1010:2 1050:4 1030:1 1060:3 1080:2 1040:2";
-    QTest::newRow("16-bit extremes") << "-32768:32767 32767:-32768 -1:-1 0:0 1:1 -10:10 1010:1 1020:2 1030:3";
-}
-
 void tst_SavedGame::saveAndLoadGiveTheBoardBack()
 {
-    QFETCH(QString, board);
+    const QString board = "1070:4 1020:3 1090:1 1010:2 1050:4 1030:1 1060:3 1080:2 1040:2";
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    QCOMPARE(saveBoard(dir.path(), boardFrom(board)).status, SaveOutcome::Status::Saved);
+    QCOMPARE(saveBoard(bytesOf(dir.path()), boardFrom(board)).status, SaveOutcome::Status::Saved);
     Board loaded;
-    const LoadOutcome outcome = readSavedGame(dir.path(), loaded);
+    const LoadOutcome outcome = readSavedGame(bytesOf(dir.path()), loaded);
     QCOMPARE(outcome.status, LoadOutcome::Status::Loaded);
     QCOMPARE(outcome.valuesRead, 18);
     QCOMPARE(savedText(loaded), board);
     QCOMPARE(boardText(loaded), Unloaded);
 }
 
+// A load keeps the earlier load's value for a key the file lacks, and refuses, with what the file
+// holds, any game with a field outside the nine cards and four orientations.
 void tst_SavedGame::load_data()
 {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QString>("savedBefore");
-    QTest::addColumn<QString>("savedAfter");
+    QTest::addColumn<QString>("expected"); // the saved fields after the load, or why it was refused
     QTest::addColumn<int>("valuesRead");
 
-    const QString earlier = "1090:4 1080:3 1070:2 1060:1 1050:4 1040:3 1030:2 1020:1 1010:4";
+    auto edited = [](const char *from, const QByteArray &to) { return QByteArray(StartFile).replace(from, to); };
 
-    QByteArray swapped = StartFile;
-    swapped.replace("Dir 2=1020", "Dir 2=1030").replace("Dir 3=1030", "Dir 3=1020");
-    QTest::newRow("hand-edited swap") << swapped << Unloaded
+    QTest::newRow("hand-edited swap") << edited("Dir 2=1020", "Dir 2=1030").replace("Dir 3=1030", "Dir 3=1020") << Unloaded
                                       << "1010:1 1030:1 1020:1 1040:1 1050:1 1060:1 1070:1 1080:1 1090:1" << 18;
-
-    QByteArray noTile5 = StartFile;
-    noTile5.replace("Tile 5=1\r\n", "");
-    QTest::newRow("no Tile 5 in a fresh run")
-        << noTile5 << Unloaded << "1010:1 1020:1 1030:1 1040:1 1050:0 1060:1 1070:1 1080:1 1090:1" << 17;
     QTest::newRow("no Tile 5 after an earlier load")
-        << noTile5 << earlier << "1010:1 1020:1 1030:1 1040:1 1050:4 1060:1 1070:1 1080:1 1090:1" << 17;
-
-    QTest::newRow("empty file") << QByteArray() << earlier << earlier << 0;
-    QTest::newRow("numbers naming no card are stored")
-        << QByteArray("[Tile]\nDir 1=7\nDir 2=-1\n[Spin]\nTile 1=9\n") << Unloaded
-        << "7:9 -1:0 0:0 0:0 0:0 0:0 0:0 0:0 0:0" << 3;
-    QTest::newRow("unusable values leave the field")
-        << QByteArray("[Tile]\nDir 1=40000\nDir 2=NONE\n[Spin]\nTile 1=\n") << earlier << earlier << 0;
-    QTest::newRow("value cut at 49 characters")
-        << QByteArray("[Tile]\nDir 1=" + QByteArray(46, '0') + "1010\n") << Unloaded
-        << "101:0 0:0 0:0 0:0 0:0 0:0 0:0 0:0 0:0" << 1;
+        << edited("Tile 5=1\r\n", "") << Earlier << "1010:1 1020:1 1030:1 1040:1 1050:4 1060:1 1070:1 1080:1 1090:1" << 17;
+    QTest::newRow("no Tile 5 in a fresh run")
+        << edited("Tile 5=1\r\n", "") << Unloaded << "for position 5 it holds no orientation" << 17;
+    QTest::newRow("empty file after an earlier load") << QByteArray() << Earlier << Earlier << 0;
+    QTest::newRow("empty file in a fresh run") << QByteArray() << Unloaded << "for position 1 it holds no card" << 0;
+    QTest::newRow("unusable values keep the earlier ones")
+        << QByteArray("[Tile]\nDir 1=40000\nDir 2=NONE\n[Spin]\nTile 1=\n") << Earlier << Earlier << 0;
+    QTest::newRow("a number that names no card") << edited("Dir 4=1040", "Dir 4=7") << Earlier
+        << "for position 4 it holds \"7\" as the card, which is not one of the nine cards" << 18;
+    QTest::newRow("a negative card") << edited("Dir 1=1010", "Dir 1=-1070") << Unloaded
+        << "for position 1 it holds \"-1070\" as the card" << 18;
+    QTest::newRow("a negative orientation") << edited("Tile 9=1", "Tile 9=-2") << Unloaded
+        << "for position 9 it holds \"-2\" as the orientation, which is not one of the four orientations" << 18;
+    QTest::newRow("a word for a number") << edited("Tile 2=1", "Tile 2=four") << Unloaded
+        << "for position 2 it holds \"four\" as the orientation" << 17;
+    QTest::newRow("a NUL in a value") << edited("Dir 3=1030", QByteArray("Dir 3=10\0" "30", 11)) << Unloaded
+        << "for position 3 it holds \"10\\x0030\" as the card" << 17;
+    QTest::newRow("a value of 49 characters") << edited("Dir 1=1010", "Dir 1=" + QByteArray(45, '0') + "1010") << Unloaded
+                                              << StartText << 18;
+    QTest::newRow("a value cut at 49 characters") << edited("Dir 1=1010", "Dir 1=" + QByteArray(46, '0') + "1010") << Unloaded
+        << "for position 1 it holds \"" + QString(46, u'0') + "101\" as the card" << 18;
+    QTest::newRow("a UTF-8 byte-order mark") << "\xEF\xBB\xBF" + StartFile << Unloaded << StartText << 18;
 }
 
 void tst_SavedGame::load()
 {
     QFETCH(QByteArray, file);
     QFETCH(QString, savedBefore);
-    QFETCH(QString, savedAfter);
+    QFETCH(QString, expected);
     QFETCH(int, valuesRead);
 
     QTemporaryDir dir;
@@ -172,10 +200,16 @@ void tst_SavedGame::load()
     QVERIFY(writeFile(dir.filePath("GAME.INI"), file));
     Board board = boardFrom(StartText, savedBefore);
 
-    const LoadOutcome outcome = readSavedGame(dir.path(), board);
-    QCOMPARE(outcome.status, LoadOutcome::Status::Loaded);
+    const LoadOutcome outcome = readSavedGame(bytesOf(dir.path()), board);
     QCOMPARE(outcome.valuesRead, valuesRead);
-    QCOMPARE(savedText(board), savedAfter);
+    if (expected.startsWith(QLatin1String("for position"))) {
+        QCOMPARE(outcome.status, LoadOutcome::Status::Refused);
+        QVERIFY2(outcome.reason.startsWith(expected), qPrintable(outcome.reason));
+        QCOMPARE(savedText(board), savedBefore);
+    } else {
+        QCOMPARE(outcome.status, LoadOutcome::Status::Loaded);
+        QCOMPARE(savedText(board), expected);
+    }
     QCOMPARE(boardText(board), StartText);
     QCOMPARE(readFile(dir.filePath("GAME.INI")), file);
 }
@@ -185,10 +219,10 @@ void tst_SavedGame::noFileIsNoSavedGame()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     QVERIFY(writeFile(dir.filePath("game.ini.bak"), StartFile));
-    Board board = boardFrom(Unloaded, "1:1 2:2 3:3 4:4 5:1 6:2 7:3 8:4 9:1");
-    const LoadOutcome outcome = readSavedGame(dir.path(), board);
+    Board board = boardFrom(Unloaded, Earlier);
+    const LoadOutcome outcome = readSavedGame(bytesOf(dir.path()), board);
     QCOMPARE(outcome.status, LoadOutcome::Status::NoSavedGame);
-    QCOMPARE(savedText(board), QString("1:1 2:2 3:3 4:4 5:1 6:2 7:3 8:4 9:1"));
+    QCOMPARE(savedText(board), Earlier);
     QCOMPARE(folderEntries(dir.path()), QStringList{"game.ini.bak"});
 }
 
@@ -213,21 +247,25 @@ void tst_SavedGame::saveAndLoadMeetOnOneFileWhateverItsCase()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     // Each file tells which one was read by the card it holds for position 1.
+    const QList<int16_t> cards = {1030, 1050, 1070};
+    auto fileOf = [&cards](int i) {
+        return QByteArray(StartFile).replace("Dir 1=1010", "Dir 1=" + QByteArray::number(cards[i]));
+    };
     for (int i = 0; i < existing.size(); ++i) {
         if (existing[i].endsWith('/'))
             QVERIFY(QDir(dir.path()).mkdir(existing[i].chopped(1)));
         else
-            QVERIFY(writeFile(dir.filePath(existing[i]), "[Tile]\r\nDir 1=" + QByteArray::number(i + 1) + "\r\n"));
+            QVERIFY(writeFile(dir.filePath(existing[i]), fileOf(i)));
     }
-    QCOMPARE(findSavedGameFile(dir.path()), dir.filePath(chosen));
+    QCOMPARE(findSavedGameFile(bytesOf(dir.path())), bytesOf(dir.filePath(chosen)));
 
     const qsizetype chosenIndex = existing.indexOf(chosen);
     Board board;
-    const LoadOutcome loaded = readSavedGame(dir.path(), board);
-    QCOMPARE(loaded.path, dir.filePath(chosen));
+    const LoadOutcome loaded = readSavedGame(bytesOf(dir.path()), board);
+    QCOMPARE(loaded.path, bytesOf(dir.filePath(chosen)));
     if (chosenIndex >= 0) {
         QCOMPARE(loaded.status, LoadOutcome::Status::Loaded);
-        QCOMPARE(board[1].savedCard, int16_t(chosenIndex + 1));
+        QCOMPARE(board[1].savedCard, cards[chosenIndex]);
     } else {
         QCOMPARE(loaded.status, LoadOutcome::Status::NoSavedGame);
     }
@@ -236,18 +274,50 @@ void tst_SavedGame::saveAndLoadMeetOnOneFileWhateverItsCase()
     if (!expectedEntries.contains(chosen))
         expectedEntries << chosen;
     expectedEntries.sort();
-    const SaveOutcome saved = saveBoard(dir.path(), boardFrom(StartText));
+    const SaveOutcome saved = saveBoard(bytesOf(dir.path()), boardFrom(Earlier));
     QCOMPARE(saved.status, SaveOutcome::Status::Saved);
-    QCOMPARE(saved.path, dir.filePath(chosen));
+    QCOMPARE(saved.path, bytesOf(dir.filePath(chosen)));
     QCOMPARE(folderEntries(dir.path()), expectedEntries);
     for (int i = 0; i < existing.size(); ++i) {
         if (existing[i] != chosen && !existing[i].endsWith('/'))
-            QCOMPARE(readFile(dir.filePath(existing[i])), "[Tile]\r\nDir 1=" + QByteArray::number(i + 1) + "\r\n");
+            QCOMPARE(readFile(dir.filePath(existing[i])), fileOf(i));
     }
 
-    const LoadOutcome reloaded = readSavedGame(dir.path(), board);
+    const LoadOutcome reloaded = readSavedGame(bytesOf(dir.path()), board);
     QCOMPARE(reloaded.status, LoadOutcome::Status::Loaded);
-    QCOMPARE(board[1].savedCard, int16_t(1010));
+    QCOMPARE(board[1].savedCard, int16_t(1090));
+}
+
+// A link in place of the saved game is read through, but a save replaces it with a file of the
+// folder's own: nothing is ever written where it leads.
+void tst_SavedGame::linkIsReplacedNeverFollowed_data()
+{
+    QTest::addColumn<bool>("leadsToAGame");
+    QTest::newRow("a link that leads nowhere") << false;
+    QTest::newRow("a link to a saved game elsewhere") << true;
+}
+
+void tst_SavedGame::linkIsReplacedNeverFollowed()
+{
+    QFETCH(bool, leadsToAGame);
+    QTemporaryDir dir, elsewhere;
+    const QString target = elsewhere.filePath("game.ini");
+    if (leadsToAGame)
+        QVERIFY(writeFile(target, savedGameFile(Earlier)));
+    QVERIFY(QFile::link(target, dir.filePath("game.ini")));
+
+    Board board = boardFrom(StartText, Unloaded);
+    QCOMPARE(readSavedGame(bytesOf(dir.path()), board).status,
+             leadsToAGame ? LoadOutcome::Status::Loaded : LoadOutcome::Status::NoSavedGame);
+    QCOMPARE(savedText(board), leadsToAGame ? Earlier : Unloaded);
+
+    const SaveOutcome saved = saveBoard(bytesOf(dir.path()), board);
+    QCOMPARE(saved.status, SaveOutcome::Status::Saved);
+    QCOMPARE(readFile(target), leadsToAGame ? savedGameFile(Earlier) : QByteArray("<unreadable>"));
+    QCOMPARE(folderEntries(elsewhere.path()), leadsToAGame ? QStringList{"game.ini"} : QStringList());
+    QVERIFY(!QFileInfo(dir.filePath("game.ini")).isSymLink());
+    QCOMPARE(readSavedGame(bytesOf(dir.path()), board).status, LoadOutcome::Status::Loaded);
+    QCOMPARE(savedText(board), StartText);
 }
 
 void tst_SavedGame::unusableFileIsLeftAlone_data()
@@ -268,7 +338,7 @@ void tst_SavedGame::unusableFileIsLeftAlone()
         name = "GAME.INI";
         QVERIFY(QDir(dir.path()).mkdir(name));
     } else if (kind == "pipe") {
-        QVERIFY(::mkfifo(QFile::encodeName(dir.filePath(name)).constData(), 0600) == 0);
+        QVERIFY(::mkfifo(bytesOf(dir.filePath(name)).constData(), 0600) == 0);
     } else {
         if (::geteuid() == 0)
             QSKIP("running as root: permission bits do not stop root from reading a file");
@@ -276,44 +346,87 @@ void tst_SavedGame::unusableFileIsLeftAlone()
         QVERIFY(QFile::setPermissions(dir.filePath(name), QFileDevice::Permissions{}));
     }
 
-    Board board = boardFrom(Unloaded, "1:1 2:2 3:3 4:4 5:1 6:2 7:3 8:4 9:1");
-    const LoadOutcome loaded = readSavedGame(dir.path(), board);
+    Board board = boardFrom(Unloaded, Earlier);
+    const LoadOutcome loaded = readSavedGame(bytesOf(dir.path()), board);
     QCOMPARE(loaded.status, LoadOutcome::Status::Unreadable);
     QVERIFY(loaded.reason.contains(name));
-    QCOMPARE(savedText(board), QString("1:1 2:2 3:3 4:4 5:1 6:2 7:3 8:4 9:1"));
+    QCOMPARE(savedText(board), Earlier);
 
-    const SaveOutcome saved = saveBoard(dir.path(), boardFrom(StartText));
+    const SaveOutcome saved = saveBoard(bytesOf(dir.path()), boardFrom(StartText));
     QCOMPARE(saved.status, SaveOutcome::Status::NotAttempted);
     QVERIFY(saved.reason.contains(name));
     QCOMPARE(folderEntries(dir.path()), QStringList{name});
     QFile::setPermissions(dir.filePath(name), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
-void tst_SavedGame::failedWriteKeepsTheOldFile()
+// A file that is no saved game the game could rewrite whole is named and left as it is: the load
+// never lays out an earlier game in its place, and a save does not mix encodings in it.
+void tst_SavedGame::fileTheGameCannotRewriteIsRefused_data()
 {
-    // A file-size limit makes the write itself fail, which stops root as much as anyone: the
-    // temporary file cannot grow past it, and the old file must come through untouched.
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("larger than a saved game can be")
+        << StartFile + QByteArray(SavedGameCap, ';') << "is too large to be a saved game";
+    QTest::newRow("UTF-16") << utf16(StartFile) << "UTF-16";
+    QTest::newRow("UTF-16 without its byte-order mark") << utf16(StartFile).mid(2) << "UTF-16";
+}
+
+void tst_SavedGame::fileTheGameCannotRewriteIsRefused()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, why);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString path = dir.filePath("game.ini");
-    const QByteArray old = "[Tile]\r\nDir 1=1090\r\n; keep me\r\n";
-    QVERIFY(writeFile(path, old));
+    QVERIFY(writeFile(path, file));
 
-    rlimit saved {};
-    QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-    rlimit small = saved;
-    small.rlim_cur = 64;
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const SaveOutcome outcome = saveBoard(dir.path(), boardFrom(StartText));
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
+    Board board = boardFrom(Unloaded, Earlier);
+    const LoadOutcome loaded = readSavedGame(bytesOf(dir.path()), board);
+    QCOMPARE(loaded.status, LoadOutcome::Status::Refused);
+    QVERIFY2(loaded.reason.contains(why), qPrintable(loaded.reason));
+    QCOMPARE(savedText(board), Earlier);
 
-    QCOMPARE(outcome.status, SaveOutcome::Status::Failed);
-    QVERIFY2(outcome.reason.contains("game.ini") && outcome.reason.size() > path.size() + 2,
-             qPrintable(outcome.reason));
-    QCOMPARE(readFile(path), old);
-    QCOMPARE(folderEntries(dir.path()), QStringList{"game.ini"});
+    const SaveOutcome saved = saveBoard(bytesOf(dir.path()), boardFrom(StartText));
+    QCOMPARE(saved.status, SaveOutcome::Status::Failed);
+    QVERIFY2(saved.reason.contains(path) && saved.reason.contains(why.left(7)), qPrintable(saved.reason));
+    QVERIFY(!saved.hadSavedGame);
+    QVERIFY(readFile(path) == file);
+}
+
+// A file-size limit makes the write itself fail, which stops root as much as anyone. The save runs
+// in a child process with the limit and the signal as the system sets them: the write past the
+// limit must be a failed save, not the end of the program.
+void tst_SavedGame::failedWriteKeepsTheOldFile_data()
+{
+    QTest::addColumn<QByteArray>("old"); // empty: no file
+    QTest::newRow("over a saved game") << QByteArray("[Tile]\r\nDir 1=1090\r\n; keep me\r\n");
+    QTest::newRow("with no saved game before") << QByteArray();
+}
+
+void tst_SavedGame::failedWriteKeepsTheOldFile()
+{
+    QFETCH(QByteArray, old);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath("game.ini");
+    if (!old.isEmpty())
+        QVERIFY(writeFile(path, old));
+
+    const pid_t child = ::fork();
+    QVERIFY(child >= 0);
+    if (child == 0) {
+        const rlimit small{64, 64};
+        ::setrlimit(RLIMIT_FSIZE, &small);
+        const SaveOutcome outcome = saveBoard(bytesOf(dir.path()), boardFrom(StartText));
+        const bool named = outcome.reason.contains(path) && outcome.reason.contains(QString::fromLocal8Bit(std::strerror(EFBIG)));
+        ::_exit(outcome.status != SaveOutcome::Status::Failed ? 1 : !named ? 2 : outcome.hadSavedGame != !old.isEmpty() ? 3 : 0);
+    }
+    int status = 0;
+    QCOMPARE(::waitpid(child, &status, 0), child);
+    QVERIFY2(WIFEXITED(status), qPrintable(QStringLiteral("the save ended the process by signal %1").arg(WTERMSIG(status))));
+    QCOMPARE(WEXITSTATUS(status), 0);
+    QCOMPARE(readFile(path), old.isEmpty() ? QByteArray("<unreadable>") : old);
+    QCOMPARE(folderEntries(dir.path()), old.isEmpty() ? QStringList() : QStringList{"game.ini"});
 }
 
 void tst_SavedGame::readOnlyFolderFailsAndKeepsTheOldFile()
@@ -325,12 +438,13 @@ void tst_SavedGame::readOnlyFolderFailsAndKeepsTheOldFile()
     QVERIFY(dir.isValid());
     const QString path = dir.filePath("game.ini");
     QVERIFY(writeFile(path, StartFile));
-    QVERIFY(::chmod(QFile::encodeName(dir.path()).constData(), 0555) == 0);
-    const SaveOutcome outcome = saveBoard(dir.path(), boardFrom(Unloaded));
-    ::chmod(QFile::encodeName(dir.path()).constData(), 0755);
+    QVERIFY(::chmod(bytesOf(dir.path()).constData(), 0555) == 0);
+    const SaveOutcome outcome = saveBoard(bytesOf(dir.path()), boardFrom(Unloaded));
+    ::chmod(bytesOf(dir.path()).constData(), 0755);
 
     QCOMPARE(outcome.status, SaveOutcome::Status::Failed);
     QVERIFY(!outcome.reason.isEmpty());
+    QVERIFY(outcome.hadSavedGame);
     QCOMPARE(readFile(path), StartFile);
 }
 
@@ -339,35 +453,39 @@ void tst_SavedGame::missingFolderFails()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString folder = dir.filePath("gone");
-    const SaveOutcome outcome = saveBoard(folder, boardFrom(StartText));
+    const SaveOutcome outcome = saveBoard(bytesOf(folder), boardFrom(StartText));
     QCOMPARE(outcome.status, SaveOutcome::Status::Failed);
     QVERIFY(outcome.reason.contains("gone"));
+    QVERIFY(!outcome.hadSavedGame);
     QVERIFY(!QFileInfo::exists(folder));
 
     Board board;
-    QCOMPARE(readSavedGame(folder, board).status, LoadOutcome::Status::NoSavedGame);
+    QCOMPARE(readSavedGame(bytesOf(folder), board).status, LoadOutcome::Status::NoSavedGame);
 }
 
-void tst_SavedGame::oversizedFileIsNeitherReadNorRewritten()
+// A save killed before its rename leaves its temporary file; the next save removes it, and nothing
+// else: not a file of the player's, not the temporary file of a save running in another instance.
+void tst_SavedGame::leftoversOfKilledSavesAreRemoved()
 {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    const QString path = dir.filePath("game.ini");
-    QByteArray huge = "[Tile]\nDir 1=1050\n";
-    huge += QByteArray(Profile::MaxFileBytes, ';');
-    QVERIFY(writeFile(path, huge));
+    const QStringList others = {"game.ini.backup", "game.ini.saving-0123abcZ", "game.ini.saving-0123abcd0",
+                                "other.ini.saving-0123abcd"};
+    for (const QString &name : others + QStringList{"game.ini.saving-0123abcd", "game.ini.saving-ffffffff"})
+        QVERIFY(writeFile(dir.filePath(name), "[Tile]\r\n"));
+    QCOMPARE(saveBoard(bytesOf(dir.path()), boardFrom(StartText)).status, SaveOutcome::Status::Saved);
+    QStringList expected = others + QStringList{"game.ini"};
+    expected.sort();
+    QCOMPARE(folderEntries(dir.path()), expected);
 
-    Board board = boardFrom(Unloaded, "1:1 2:2 3:3 4:4 5:1 6:2 7:3 8:4 9:1");
-    const LoadOutcome loaded = readSavedGame(dir.path(), board);
-    QCOMPARE(loaded.status, LoadOutcome::Status::Loaded);
-    QCOMPARE(loaded.valuesRead, 0);
-    QVERIFY(!loaded.reason.isEmpty());
-    QCOMPARE(savedText(board), QString("1:1 2:2 3:3 4:4 5:1 6:2 7:3 8:4 9:1"));
-
-    const SaveOutcome saved = saveBoard(dir.path(), boardFrom(StartText));
-    QCOMPARE(saved.status, SaveOutcome::Status::Failed);
-    QVERIFY(saved.reason.contains("MiB"));
-    QVERIFY(readFile(path) == huge);
+    // Another instance in the middle of its save holds the folder's lock.
+    QVERIFY(writeFile(dir.filePath("game.ini.saving-89abcdef"), "[Tile]\r\n"));
+    const int lock = ::open(bytesOf(dir.path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    QCOMPARE(::flock(lock, LOCK_EX), 0);
+    QCOMPARE(saveBoard(bytesOf(dir.path()), boardFrom(Earlier)).status, SaveOutcome::Status::Saved);
+    ::close(lock);
+    QVERIFY(folderEntries(dir.path()).contains("game.ini.saving-89abcdef"));
+    QCOMPARE(readFile(dir.filePath("game.ini")), savedGameFile(Earlier));
 }
 
 void tst_SavedGame::convert_data()

@@ -125,7 +125,7 @@ int exerciseWithoutDevice()
     const QByteArray image = waveImage(4410, 0x10);
     playWave(image);
     playWave(image);
-    playWaveFile(qEnvironmentVariable(ChildWaveVariable));
+    playWaveFile(qgetenv(ChildWaveVariable));
     playWave(QByteArray("RIFF"));
     stopSound();
     shutdownSound();
@@ -180,7 +180,7 @@ private slots:
         if (fromFile) {
             const QString path = m_dir.filePath("APPLAUS.WAV");
             QVERIFY(writeFile(path, image));
-            playWaveFile(path);
+            playWaveFile(QFile::encodeName(path));
         } else {
             playWave(image);
         }
@@ -209,7 +209,7 @@ private slots:
         if (fileName.isEmpty())
             playWave(image);
         else
-            playWaveFile(m_dir.filePath(fileName));
+            playWaveFile(QFile::encodeName(m_dir.filePath(fileName)));
         // Whatever was queued has come out by now.
         QVERIFY(waitForOutput(start + CutOffLatencyBytes));
         QVERIFY(isSilent(recordingSince(start)));
@@ -253,7 +253,7 @@ private slots:
         else if (action == "stop")
             stopSound();
         else if (action == "missing file")
-            playWaveFile(m_dir.filePath("NO_SUCH.WAV"));
+            playWaveFile(QFile::encodeName(m_dir.filePath("NO_SUCH.WAV")));
         else if (action == "empty")
             playWave({});
 
@@ -334,7 +334,7 @@ private slots:
         const QByteArray closedRecording = recordingSince(0);
 
         playWave(wavImage(16, 2, 44100, sweep(16, 2205, 2)));
-        playWaveFile(path);
+        playWaveFile(QFile::encodeName(path));
         stopSound();
         // Time for a device opened again to write its first buffers.
         QTest::qWait(100);

@@ -37,9 +37,9 @@ const char LargeFontsMessage[] =
     "Right click on your desktop, select PROPERTIES,then SETTINGS. Change Fonts from Large to Small, "
     "then click on the APPLY button.";
 
-QString cardPicturePath(Placement placement)
+QByteArray cardPicturePath(Placement placement)
 {
-    return QFile::decodeName(dataFile(QByteArray::fromStdString(cardPictureName(placement))));
+    return dataFile(QByteArray::fromStdString(cardPictureName(placement)));
 }
 
 } // namespace
@@ -91,21 +91,22 @@ bool BoardWindow::setUp()
     m_view->setFocus();
     paint(Change{Change::AllTiles});
 
-    const QString iconPath = QFile::decodeName(dataFile("SOUND/QUINTREL.ICO"));
-    QImageReader iconReader(iconPath);
-    if (iconReader.read().isNull()) {
+    const QByteArray iconPath = dataFile("SOUND/QUINTREL.ICO");
+    QString iconProblem;
+    const QIcon icon = readIcon(iconPath, &iconProblem);
+    if (icon.isNull()) {
         showMessage(QStringLiteral("Quintrel cannot start: its window icon \"%1\" is missing or is not an icon "
                                    "file (%2).\n\nReinstall Quintrel so that the folder \"SOUND\" beside the "
                                    "program holds QUINTREL.ICO again.")
-                        .arg(iconPath, iconReader.errorString()),
+                        .arg(displayPath(iconPath), iconProblem),
                     QString::fromLatin1(GameTitle), MessageIcon::Critical);
         m_exitCode = 1;
         return false;
     }
-    setWindowIcon(QIcon(iconPath));
+    setWindowIcon(icon);
 
-    readTextFile(QFile::decodeName(dataFile("SOUND/SNIP1.WAV")), m_snipSound);
-    readTextFile(QFile::decodeName(dataFile("SOUND/CLICK.WAV")), m_clickSound);
+    readTextFile(dataFile("SOUND/SNIP1.WAV"), m_snipSound);
+    readTextFile(dataFile("SOUND/CLICK.WAV"), m_clickSound);
 
     m_firstDealArmed = true;
     return true;
@@ -240,14 +241,8 @@ void BoardWindow::pauseAfterStep()
 
 QPixmap BoardWindow::readCardPicture(Placement placement, QString *reason) const
 {
-    QImageReader reader(cardPicturePath(placement));
-    const QImage image = reader.read();
-    if (image.isNull()) {
-        if (reason)
-            *reason = reader.errorString();
-        return {};
-    }
-    return QPixmap::fromImage(image);
+    const QImage image = readPicture(cardPicturePath(placement), CardPictureCap, reason);
+    return image.isNull() ? QPixmap() : QPixmap::fromImage(image);
 }
 
 void BoardWindow::paint(const Change &change, const Pictures *prepared)
@@ -287,7 +282,7 @@ void BoardWindow::paint(const Change &change, const Pictures *prepared)
                 t->setCard(wanted, QPixmap());
                 showGameMessage(QStringLiteral("The card picture \"%1\" could not be loaded (%2).\n\nThe tile stays "
                                                "empty; reinstall Quintrel to get the picture back.")
-                                    .arg(cardPicturePath(*wanted), reason),
+                                    .arg(displayPath(cardPicturePath(*wanted)), reason),
                                 MessageIcon::Exclamation);
                 continue;
             }
@@ -367,7 +362,7 @@ void BoardWindow::saveGame()
 {
     if (m_closing)
         return;
-    const SaveOutcome outcome = saveBoard(QFile::decodeName(saveFolder()), m_game.board());
+    const SaveOutcome outcome = saveBoard(saveFolder(), m_game.board());
     switch (outcome.status) {
     case SaveOutcome::Status::Saved:
         showGameMessage(QStringLiteral("Your game has been saved"), MessageIcon::Information);
@@ -375,8 +370,9 @@ void BoardWindow::saveGame()
     case SaveOutcome::Status::NotAttempted:
         break;
     case SaveOutcome::Status::Failed:
-        showGameMessage(QStringLiteral("Your game could not be saved: %1.\n\nThe saved game you had before is unchanged.")
-                            .arg(outcome.reason),
+        showGameMessage(QStringLiteral("Your game could not be saved: %1.").arg(outcome.reason)
+                            + (outcome.hadSavedGame ? QStringLiteral("\n\nThe saved game you had before is unchanged.")
+                                                    : QString()),
                         MessageIcon::Exclamation);
         break;
     }
@@ -388,9 +384,15 @@ void BoardWindow::loadSavedGame()
         return;
     // Read into a copy, so that a damaged file changes nothing at all.
     Board candidate = m_game.board();
-    const LoadOutcome outcome = readSavedGame(QFile::decodeName(saveFolder()), candidate);
+    const LoadOutcome outcome = readSavedGame(saveFolder(), candidate);
     if (outcome.status == LoadOutcome::Status::NoSavedGame) {
         showGameMessage(QStringLiteral("There are no saved games"), MessageIcon::Exclamation);
+        return;
+    }
+    if (outcome.status == LoadOutcome::Status::Refused) {
+        showGameMessage(
+            QStringLiteral("The saved game could not be loaded: %1.\n\nYour game is unchanged.").arg(outcome.reason),
+            MessageIcon::Exclamation);
         return;
     }
     if (outcome.status != LoadOutcome::Status::Loaded)
@@ -409,7 +411,7 @@ void BoardWindow::loadSavedGame()
                                 .arg(p)
                                 .arg(saved.card)
                                 .arg(saved.orientation)
-                                .arg(cardPicturePath(saved)),
+                                .arg(displayPath(cardPicturePath(saved))),
                             MessageIcon::Exclamation);
             return;
         }

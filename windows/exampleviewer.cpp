@@ -69,9 +69,8 @@ bool ExampleViewer::loadPicture()
     using namespace FrameMetrics;
     centreOnScreen(this, QSize(ClientWidth + 2 * FixedFrameWidth, ClientHeight + ToolCaptionHeight + 2 * FixedFrameWidth));
 
-    const QString path = QFile::decodeName(dataFile("SOUND/example.gif"));
-    QImageReader reader(path);
-    const QImage picture = reader.read();
+    const QByteArray path = dataFile("SOUND/example.gif");
+    const QImage picture = readPicture(path, ExamplePictureCap);
     if (picture.isNull()) {
         reportUnreadableFile(path);
         return false;

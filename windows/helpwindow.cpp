@@ -219,7 +219,7 @@ void HelpWindow::showAboutView()
 // Read at every switch, so that a document changed on disk shows its new contents.
 void HelpWindow::displayDocument(const QString &fileName)
 {
-    const QString path = QFile::decodeName(dataFile(QFile::encodeName(fileName)));
+    const QByteArray path = dataFile(QFile::encodeName(fileName));
     const std::optional<QString> text = readWholeFile(path);
     m_text->setPlainText(text ? withUnixLineBreaks(*text) : QString());
     m_text->moveCursor(QTextCursor::Start);

@@ -45,7 +45,7 @@ void WinWindow::showEvent(QShowEvent *event)
     // Once per showing; it cuts off the winning move's own sound.
     if (!m_applauded) {
         m_applauded = true;
-        playWaveFile(QFile::decodeName(dataFile("SOUND/APPLAUS.WAV")));
+        playWaveFile(dataFile("SOUND/APPLAUS.WAV"));
     }
 }
 

@@ -1,0 +1,206 @@
+// filereplacement.cpp: replacing a file through a temporary file and a rename, and tidying up
+// after saves that were killed half way.
+#include "savegame/filereplacement.h"
+
+#include <QFile>
+#include <QRandomGenerator>
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <vector>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace quintrel {
+
+namespace {
+
+constexpr QByteArrayView TemporaryInfix = ".saving-";
+constexpr int TemporarySuffixDigits = 8;
+constexpr int LockAttempts = 100;
+constexpr useconds_t LockRetryMicroseconds = 10'000;
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd = -1)
+        : m_fd(fd)
+    {
+    }
+    ~FileDescriptor() { reset(); }
+    FileDescriptor(const FileDescriptor &) = delete;
+    FileDescriptor &operator=(const FileDescriptor &) = delete;
+
+    int get() const { return m_fd; }
+    bool isOpen() const { return m_fd >= 0; }
+    // Closes it, with the close's own outcome: a write can fail only here on some file systems.
+    bool close()
+    {
+        const int fd = m_fd;
+        m_fd = -1;
+        return fd < 0 || ::close(fd) == 0;
+    }
+    void reset(int fd = -1)
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        m_fd = fd;
+    }
+
+private:
+    int m_fd;
+};
+
+// A write past RLIMIT_FSIZE raises SIGXFSZ, whose default ends the program at once. While this
+// lives the signal is ignored, so such a write fails with EFBIG instead, like a full disk.
+class IgnoredFileSizeSignal {
+public:
+    IgnoredFileSizeSignal()
+    {
+        struct sigaction ignore {};
+        ignore.sa_handler = SIG_IGN;
+        sigemptyset(&ignore.sa_mask);
+        m_active = ::sigaction(SIGXFSZ, &ignore, &m_previous) == 0;
+    }
+    ~IgnoredFileSizeSignal()
+    {
+        if (m_active)
+            ::sigaction(SIGXFSZ, &m_previous, nullptr);
+    }
+    IgnoredFileSizeSignal(const IgnoredFileSizeSignal &) = delete;
+    IgnoredFileSizeSignal &operator=(const IgnoredFileSizeSignal &) = delete;
+
+private:
+    struct sigaction m_previous {};
+    bool m_active = false;
+};
+
+bool lockFolder(int folder)
+{
+    for (int attempt = 0; attempt < LockAttempts; ++attempt) {
+        if (::flock(folder, LOCK_EX | LOCK_NB) == 0)
+            return true;
+        if (errno != EWOULDBLOCK && errno != EINTR)
+            return false; // a file system without locks
+        ::usleep(LockRetryMicroseconds);
+    }
+    return false;
+}
+
+// "<name>.saving-" and eight lower-case hex digits, as temporaryName makes them.
+bool isTemporaryFileOf(QByteArrayView entry, QByteArrayView name)
+{
+    const qsizetype prefix = name.size() + TemporaryInfix.size();
+    if (entry.size() != prefix + TemporarySuffixDigits || !entry.startsWith(name)
+        || entry.sliced(name.size(), TemporaryInfix.size()) != TemporaryInfix)
+        return false;
+    for (const char c : entry.sliced(prefix)) {
+        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f')))
+            return false;
+    }
+    return true;
+}
+
+// Called with the folder's lock held: no save of another instance is between creating its
+// temporary file and renaming it, so every temporary file of this name is a leftover.
+void removeLeftovers(int folder, const QByteArray &name)
+{
+    const int listing = ::dup(folder);
+    if (listing < 0)
+        return;
+    DIR *dir = ::fdopendir(listing);
+    if (!dir) {
+        ::close(listing);
+        return;
+    }
+    ::rewinddir(dir);
+    std::vector<QByteArray> leftovers;
+    while (const dirent *entry = ::readdir(dir)) {
+        if (isTemporaryFileOf(entry->d_name, name))
+            leftovers.emplace_back(entry->d_name);
+    }
+    ::closedir(dir);
+    for (const QByteArray &leftover : leftovers) {
+        struct stat info {};
+        if (::fstatat(folder, leftover.constData(), &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(info.st_mode))
+            ::unlinkat(folder, leftover.constData(), 0);
+    }
+}
+
+QByteArray temporaryName(const QByteArray &name)
+{
+    return name + TemporaryInfix.toByteArray()
+           + QByteArray::number(QRandomGenerator::global()->generate(), 16).rightJustified(TemporarySuffixDigits, '0');
+}
+
+bool writeAll(int fd, QByteArrayView bytes)
+{
+    const IgnoredFileSizeSignal ignored;
+    for (qsizetype written = 0; written < bytes.size();) {
+        const ssize_t count = ::write(fd, bytes.data() + written, size_t(bytes.size() - written));
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0) {
+            if (count == 0)
+                errno = EIO; // no progress and no reason given: never loop on it
+            return false;
+        }
+        written += count;
+    }
+    return true;
+}
+
+} // namespace
+
+bool replaceFile(const QByteArray &folder, const QByteArray &name, QByteArrayView bytes, QString *reason)
+{
+    auto fail = [&](int error) {
+        if (reason) {
+            const QByteArray path = folder.endsWith('/') ? folder + name : folder + '/' + name;
+            *reason = QStringLiteral("%1: %2").arg(QFile::decodeName(path),
+                                                   QString::fromLocal8Bit(std::strerror(error)));
+        }
+        return false;
+    };
+
+    const FileDescriptor dir(::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!dir.isOpen())
+        return fail(errno);
+    // Held until the folder is closed, after the rename.
+    if (lockFolder(dir.get()))
+        removeLeftovers(dir.get(), name);
+
+    struct stat old {};
+    const bool oldExists = ::fstatat(dir.get(), name.constData(), &old, 0) == 0 && S_ISREG(old.st_mode);
+    QByteArray temporary;
+    FileDescriptor file;
+    for (int attempt = 0; attempt < 16 && !file.isOpen(); ++attempt) {
+        temporary = temporaryName(name);
+        // Private until it has the old file's permissions.
+        file.reset(::openat(dir.get(), temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                            oldExists ? 0600 : 0666));
+        if (!file.isOpen() && errno != EEXIST)
+            return fail(errno);
+    }
+    if (!file.isOpen())
+        return fail(EEXIST);
+
+    auto failAndRemove = [&](int error) {
+        file.reset();
+        ::unlinkat(dir.get(), temporary.constData(), 0);
+        return fail(error);
+    };
+    if (oldExists && ::fchmod(file.get(), old.st_mode & 07777) != 0)
+        return failAndRemove(errno);
+    if (!writeAll(file.get(), bytes) || ::fsync(file.get()) != 0 || !file.close())
+        return failAndRemove(errno);
+    if (::renameat(dir.get(), temporary.constData(), dir.get(), name.constData()) != 0)
+        return failAndRemove(errno);
+    return true;
+}
+
+} // namespace quintrel
