@@ -2,8 +2,8 @@
 #include "platform/desktop.h"
 #include "platform/pause.h"
 #include "platform/soundplayer.h"
-#include "windows/splashwindow.h"
 #include "windows/boardwindow.h"
+#include "windows/splashwindow.h"
 
 #include <QApplication>
 #include <QTimer>

@@ -103,8 +103,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (Choice &c : choices) {
         // Half of the names are the game's own, with their case changed now and then.
         const int kind = pick(0, 3);
-        c.section = kind == 0 ? QByteArray(CardSection) : kind == 1 ? QByteArray("sPIN")
-                                                        : slice(file, pick(0, 65535), pick(0, 255)).toByteArray();
+        c.section = kind == 0   ? QByteArray(CardSection)
+                    : kind == 1 ? QByteArray("sPIN")
+                                : slice(file, pick(0, 65535), pick(0, 255)).toByteArray();
         c.key = pick(0, 1) == 0 ? (kind == 1 ? orientationKey(pick(1, 9)) : lowered(cardKey(pick(1, 9))))
                                 : slice(file, pick(0, 65535), pick(0, 255)).toByteArray();
         c.value = slice(file, pick(0, 65535), pick(0, 255)).toByteArray();

@@ -8,15 +8,24 @@ namespace quintrel {
 Edge edgeFromLetter(char letter)
 {
     switch (letter) {
-    case 'S': return {Suit::Spade, true};
-    case 's': return {Suit::Spade, false};
-    case 'H': return {Suit::Heart, true};
-    case 'h': return {Suit::Heart, false};
-    case 'D': return {Suit::Diamond, true};
-    case 'd': return {Suit::Diamond, false};
-    case 'C': return {Suit::Club, true};
-    case 'c': return {Suit::Club, false};
-    default: throw std::invalid_argument(std::string("no edge has the letter ") + letter);
+    case 'S':
+        return {Suit::Spade, true};
+    case 's':
+        return {Suit::Spade, false};
+    case 'H':
+        return {Suit::Heart, true};
+    case 'h':
+        return {Suit::Heart, false};
+    case 'D':
+        return {Suit::Diamond, true};
+    case 'd':
+        return {Suit::Diamond, false};
+    case 'C':
+        return {Suit::Club, true};
+    case 'c':
+        return {Suit::Club, false};
+    default:
+        throw std::invalid_argument(std::string("no edge has the letter ") + letter);
     }
 }
 

@@ -8,11 +8,16 @@ namespace quintrel {
 std::string orientationWords(int16_t orientation)
 {
     switch (orientation) {
-    case 1: return "not turned";
-    case 2: return "turned once";
-    case 3: return "turned twice";
-    case 4: return "turned three times";
-    default: return "turned " + std::to_string(orientation);
+    case 1:
+        return "not turned";
+    case 2:
+        return "turned once";
+    case 3:
+        return "turned twice";
+    case 4:
+        return "turned three times";
+    default:
+        return "turned " + std::to_string(orientation);
     }
 }
 
@@ -28,7 +33,8 @@ std::string describeTile(const Game &game, int position)
     if (isCard(shown->card) && isOrientation(shown->orientation)) {
         static const char *const sideNames[] = {"Top", "Right", "Bottom", "Left"};
         for (Side side : Sides)
-            words += std::string(" ") + sideNames[static_cast<int>(side)] + ": " + edgeWords(shownEdge(*shown, side)) + ".";
+            words += std::string(" ") + sideNames[static_cast<int>(side)] + ": " + edgeWords(shownEdge(*shown, side))
+                     + ".";
     }
     if (game.isMarked(position))
         words += " Selected.";

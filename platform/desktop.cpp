@@ -25,10 +25,7 @@ std::function<bool(const QUrl &)> &webOpenerHook()
 
 } // namespace
 
-void setMessageHook(std::function<void(const ShownMessage &)> hook)
-{
-    messageHook() = std::move(hook);
-}
+void setMessageHook(std::function<void(const ShownMessage &)> hook) { messageHook() = std::move(hook); }
 
 void showMessage(const QString &text, const QString &title, MessageIcon icon)
 {
@@ -55,15 +52,9 @@ void showMessage(const QString &text, const QString &title, MessageIcon icon)
     box.exec();
 }
 
-void showGameMessage(const QString &text, MessageIcon icon)
-{
-    showMessage(text, QString::fromLatin1(GameTitle), icon);
-}
+void showGameMessage(const QString &text, MessageIcon icon) { showMessage(text, QString::fromLatin1(GameTitle), icon); }
 
-void setWebOpenerHook(std::function<bool(const QUrl &)> hook)
-{
-    webOpenerHook() = std::move(hook);
-}
+void setWebOpenerHook(std::function<bool(const QUrl &)> hook) { webOpenerHook() = std::move(hook); }
 
 bool openWebAddress(const QUrl &address)
 {
@@ -75,7 +66,8 @@ bool openWebAddress(const QUrl &address)
 void reportUnhandledError(const QString &what)
 {
     std::fprintf(stderr, "quintrel: unexpected error: %s\n", qPrintable(what));
-    showMessage(QStringLiteral("Quintrel met an error it cannot recover from:\n\n%1\n\nThe program will now end.").arg(what),
+    showMessage(QStringLiteral("Quintrel met an error it cannot recover from:\n\n%1\n\nThe program will now end.")
+                    .arg(what),
                 QString::fromLatin1(ApplicationTitle), MessageIcon::Critical);
     std::_Exit(EXIT_FAILURE);
 }

@@ -159,8 +159,8 @@ QIcon readIcon(const QByteArray &path, QString *reason)
 
 void reportUnreadableFile(const QByteArray &path)
 {
-    showMessage(QStringLiteral("The file \"%1\" could not be read.").arg(displayPath(path)),
-                QStringLiteral("Quintrel"), MessageIcon::Exclamation);
+    showMessage(QStringLiteral("The file \"%1\" could not be read.").arg(displayPath(path)), QStringLiteral("Quintrel"),
+                MessageIcon::Exclamation);
 }
 
 } // namespace quintrel

@@ -46,20 +46,11 @@ Folders &folders()
 
 } // namespace
 
-QByteArray dataFolder()
-{
-    return folders().data;
-}
+QByteArray dataFolder() { return folders().data; }
 
-QByteArray saveFolder()
-{
-    return folders().save;
-}
+QByteArray saveFolder() { return folders().save; }
 
-bool isDataFolderOwn()
-{
-    return folders().dataFolderOwn;
-}
+bool isDataFolderOwn() { return folders().dataFolderOwn; }
 
 QByteArray fileIn(QByteArrayView folder, QByteArrayView relativeName)
 {
@@ -71,15 +62,9 @@ QByteArray fileIn(QByteArrayView folder, QByteArrayView relativeName)
     return path + relativeName.toByteArray();
 }
 
-QByteArray dataFile(QByteArrayView relativeName)
-{
-    return fileIn(dataFolder(), relativeName);
-}
+QByteArray dataFile(QByteArrayView relativeName) { return fileIn(dataFolder(), relativeName); }
 
-QString displayPath(QByteArrayView path)
-{
-    return QFile::decodeName(path.toByteArray());
-}
+QString displayPath(QByteArrayView path) { return QFile::decodeName(path.toByteArray()); }
 
 void setGameFolders(const QByteArray &data, const QByteArray &save, bool dataFolderOwn)
 {

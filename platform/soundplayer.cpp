@@ -25,8 +25,7 @@ namespace quintrel {
 namespace {
 
 // The entry points of SDL's audio that the player uses, looked up in the library when it opens.
-struct SdlAudio
-{
+struct SdlAudio {
     SDL_bool (*SetHint)(const char *, const char *) = nullptr;
     void (*SetMainReady)() = nullptr;
     int (*InitSubSystem)(Uint32) = nullptr;
@@ -61,13 +60,13 @@ const SdlAudio *sdl()
         static SdlAudio audio;
         // Each entry point is found under SDL's name for it: SDL_ and the member's name.
 #define QUINTREL_LOOK_UP(entry) lookUp(library, "SDL_" #entry, audio.entry)
-        const bool complete = QUINTREL_LOOK_UP(SetHint) && QUINTREL_LOOK_UP(SetMainReady) &&
-                              QUINTREL_LOOK_UP(InitSubSystem) && QUINTREL_LOOK_UP(QuitSubSystem) &&
-                              QUINTREL_LOOK_UP(OpenAudioDevice) && QUINTREL_LOOK_UP(CloseAudioDevice) &&
-                              QUINTREL_LOOK_UP(PauseAudioDevice) && QUINTREL_LOOK_UP(LockAudioDevice) &&
-                              QUINTREL_LOOK_UP(UnlockAudioDevice) && QUINTREL_LOOK_UP(QueueAudio) &&
-                              QUINTREL_LOOK_UP(ClearQueuedAudio) && QUINTREL_LOOK_UP(GetQueuedAudioSize) &&
-                              QUINTREL_LOOK_UP(BuildAudioCVT) && QUINTREL_LOOK_UP(ConvertAudio);
+        const bool complete = QUINTREL_LOOK_UP(SetHint) && QUINTREL_LOOK_UP(SetMainReady)
+                              && QUINTREL_LOOK_UP(InitSubSystem) && QUINTREL_LOOK_UP(QuitSubSystem)
+                              && QUINTREL_LOOK_UP(OpenAudioDevice) && QUINTREL_LOOK_UP(CloseAudioDevice)
+                              && QUINTREL_LOOK_UP(PauseAudioDevice) && QUINTREL_LOOK_UP(LockAudioDevice)
+                              && QUINTREL_LOOK_UP(UnlockAudioDevice) && QUINTREL_LOOK_UP(QueueAudio)
+                              && QUINTREL_LOOK_UP(ClearQueuedAudio) && QUINTREL_LOOK_UP(GetQueuedAudioSize)
+                              && QUINTREL_LOOK_UP(BuildAudioCVT) && QUINTREL_LOOK_UP(ConvertAudio);
 #undef QUINTREL_LOOK_UP
         return complete ? &audio : nullptr;
     }();
@@ -91,13 +90,12 @@ constexpr auto DefaultIdleCloseDelay = std::chrono::milliseconds(1000);
 enum class DeviceState {
     NotOpened,
     Open,
-    Resting, // opened before and closed while idle: the next sound opens it again
+    Resting,     // opened before and closed while idle: the next sound opens it again
     Unavailable, // no audio subsystem or device on this machine: stay silent, don't ask again
     ShutDown,
 };
 
-struct Player
-{
+struct Player {
     DeviceState state = DeviceState::NotOpened;
     SDL_AudioDeviceID device = 0;
     SDL_AudioSpec obtained{}; // the format the device was opened with
@@ -159,11 +157,11 @@ std::optional<std::vector<Uint8>> convertForDevice(const QByteArray &image)
         return std::nullopt;
 
     const SDL_AudioSpec &device = player().obtained;
-    const SDL_AudioFormat sourceFormat =
-        wav->format.sampleFormat == WavSampleFormat::Unsigned8 ? AUDIO_U8 : AUDIO_S16LSB;
+    const SDL_AudioFormat sourceFormat = wav->format.sampleFormat == WavSampleFormat::Unsigned8 ? AUDIO_U8
+                                                                                                : AUDIO_S16LSB;
     SDL_AudioCVT cvt;
     const int needed = sdl()->BuildAudioCVT(&cvt, sourceFormat, Uint8(wav->format.channels), wav->format.sampleRateHz,
-                                         device.format, device.channels, device.freq);
+                                            device.format, device.channels, device.freq);
     if (needed < 0)
         return std::nullopt;
 
@@ -222,7 +220,9 @@ void scheduleIdleClose(std::size_t queuedBytes)
         QObject::connect(p.idleTimer, &QTimer::timeout, p.idleTimer, &closeWhenQuiet);
     }
     const int frameBytes = SDL_AUDIO_BITSIZE(p.obtained.format) / 8 * p.obtained.channels;
-    const qint64 playMs = frameBytes > 0 && p.obtained.freq > 0 ? qint64(queuedBytes) * 1000 / (qint64(frameBytes) * p.obtained.freq) : 0;
+    const qint64 playMs = frameBytes > 0 && p.obtained.freq > 0
+                              ? qint64(queuedBytes) * 1000 / (qint64(frameBytes) * p.obtained.freq)
+                              : 0;
     p.idleTimer->start(std::chrono::milliseconds(std::min<qint64>(playMs, 10 * 60 * 1000)) + p.idleCloseDelay);
 }
 
@@ -235,17 +235,11 @@ void playImage(const QByteArray &image)
 }
 
 // Anything but a regular file of at most SoundCap bytes is silence.
-QByteArray readSoundFile(const QByteArray &path)
-{
-    return readRegularFile(path, SoundCap).bytes;
-}
+QByteArray readSoundFile(const QByteArray &path) { return readRegularFile(path, SoundCap).bytes; }
 
 } // namespace
 
-void prepareSound()
-{
-    sdl();
-}
+void prepareSound() { sdl(); }
 
 void playWave(const QByteArray &image)
 {
@@ -267,15 +261,9 @@ void stopSound()
         replaceQueuedSound(nullptr);
 }
 
-bool isSoundDeviceOpen()
-{
-    return player().state == DeviceState::Open;
-}
+bool isSoundDeviceOpen() { return player().state == DeviceState::Open; }
 
-void setSoundIdleCloseDelay(std::chrono::milliseconds delay)
-{
-    player().idleCloseDelay = delay;
-}
+void setSoundIdleCloseDelay(std::chrono::milliseconds delay) { player().idleCloseDelay = delay; }
 
 void shutdownSound()
 {

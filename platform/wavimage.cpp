@@ -28,8 +28,7 @@ std::uint16_t readU16(QByteArrayView bytes, qsizetype at)
 std::uint32_t readU32(QByteArrayView bytes, qsizetype at)
 {
     const auto *p = reinterpret_cast<const unsigned char *>(bytes.data()) + at;
-    return std::uint32_t(p[0]) | (std::uint32_t(p[1]) << 8) | (std::uint32_t(p[2]) << 16)
-           | (std::uint32_t(p[3]) << 24);
+    return std::uint32_t(p[0]) | (std::uint32_t(p[1]) << 8) | (std::uint32_t(p[2]) << 16) | (std::uint32_t(p[3]) << 24);
 }
 
 bool hasId(QByteArrayView bytes, qsizetype at, const char (&id)[5])
@@ -84,10 +83,7 @@ std::optional<WavFormat> parseFmt(QByteArrayView body)
 
 } // namespace
 
-int WavFormat::bytesPerFrame() const
-{
-    return channels * (sampleFormat == WavSampleFormat::Unsigned8 ? 1 : 2);
-}
+int WavFormat::bytesPerFrame() const { return channels * (sampleFormat == WavSampleFormat::Unsigned8 ? 1 : 2); }
 
 std::optional<WavImage> parseWavImage(QByteArrayView image)
 {

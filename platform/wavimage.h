@@ -12,8 +12,7 @@ enum class WavSampleFormat {
     Signed16LittleEndian,
 };
 
-struct WavFormat
-{
+struct WavFormat {
     WavSampleFormat sampleFormat = WavSampleFormat::Signed16LittleEndian;
     int channels = 0;
     int sampleRateHz = 0;
@@ -21,8 +20,7 @@ struct WavFormat
     int bytesPerFrame() const;
 };
 
-struct WavImage
-{
+struct WavImage {
     WavFormat format;
     // Whole sample frames only; points into the image that was parsed, so it lives as long as that image.
     QByteArrayView samples;

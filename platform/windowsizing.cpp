@@ -14,7 +14,8 @@ WindowSizes computeWindowSizes(int clientWidth, int clientHeight, bool menuAllow
     using namespace FrameMetrics;
     // The outer rectangle of a captioned, fixed-frame window, then one pixel more each way.
     const int outerWidth = clientWidth + 2 * FixedFrameWidth + 1;
-    const int outerHeight = clientHeight + CaptionHeight + (menuAllowance ? MenuBarHeight : 0) + 2 * FixedFrameWidth + 1;
+    const int outerHeight = clientHeight + CaptionHeight + (menuAllowance ? MenuBarHeight : 0) + 2 * FixedFrameWidth
+                            + 1;
 
     WindowSizes sizes;
     sizes.outer = QSize(outerWidth, outerHeight);
@@ -74,9 +75,6 @@ int twipsPerPixel(double dotsPerInch)
     return static_cast<int>(std::nearbyint(1440.0 / dotsPerInch)); // default rounding: halves to even
 }
 
-bool isLargeFontDensity(double dotsPerInch)
-{
-    return twipsPerPixel(dotsPerInch) == 12;
-}
+bool isLargeFontDensity(double dotsPerInch) { return twipsPerPixel(dotsPerInch) == 12; }
 
 } // namespace quintrel

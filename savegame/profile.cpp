@@ -9,10 +9,7 @@ namespace {
 
 constexpr char Utf8ByteOrderMark[] = "\xEF\xBB\xBF";
 
-qsizetype byteOrderMarkSize(QByteArrayView bytes)
-{
-    return bytes.startsWith(Utf8ByteOrderMark) ? 3 : 0;
-}
+qsizetype byteOrderMarkSize(QByteArrayView bytes) { return bytes.startsWith(Utf8ByteOrderMark) ? 3 : 0; }
 
 // One line of the file as offsets into its bytes.
 struct Line {
@@ -26,7 +23,11 @@ struct Line {
 // one fast search and a file of nothing but one kind of line end is still read in linear time.
 class LineReader {
 public:
-    explicit LineReader(QByteArrayView bytes) : m_bytes(bytes), m_position(byteOrderMarkSize(bytes)) {}
+    explicit LineReader(QByteArrayView bytes)
+        : m_bytes(bytes)
+        , m_position(byteOrderMarkSize(bytes))
+    {
+    }
 
     bool next(Line &line)
     {
@@ -67,18 +68,15 @@ bool hasSurroundingBlanks(QByteArrayView text)
     return !text.isEmpty() && (isProfileBlank(text.front()) || isProfileBlank(text.back()));
 }
 
-bool hasLineBreak(QByteArrayView text)
-{
-    return text.contains('\n') || text.contains('\r');
-}
+bool hasLineBreak(QByteArrayView text) { return text.contains('\n') || text.contains('\r'); }
 
 enum class LineKind { Other, Section, BrokenSection, Key };
 
 struct ParsedLine {
     LineKind kind = LineKind::Other;
-    QByteArrayView name;     // section or key name, trimmed
-    QByteArrayView value;    // key value, trimmed
-    qsizetype equals = -1;   // offset of the key line's '=' in the file
+    QByteArrayView name;   // section or key name, trimmed
+    QByteArrayView value;  // key value, trimmed
+    qsizetype equals = -1; // offset of the key line's '=' in the file
 };
 
 ParsedLine parseLine(QByteArrayView bytes, const Line &line)
@@ -115,10 +113,10 @@ ParsedLine parseLine(QByteArrayView bytes, const Line &line)
 struct KeyLocation {
     bool sectionFound = false;
     bool keyFound = false;
-    QByteArrayView value;        // the key's trimmed value
-    qsizetype valueBegin = -1;   // just after the key line's '='
-    qsizetype valueEnd = -1;     // end of the key line, before its line end
-    qsizetype insertAt = -1;     // start of the line after the section's last key line
+    QByteArrayView value;            // the key's trimmed value
+    qsizetype valueBegin = -1;       // just after the key line's '='
+    qsizetype valueEnd = -1;         // end of the key line, before its line end
+    qsizetype insertAt = -1;         // start of the line after the section's last key line
     bool insertNeedsLineEnd = false; // that last line ends the file without a line end
 };
 
@@ -163,10 +161,7 @@ KeyLocation locateKey(QByteArrayView bytes, QByteArrayView section, QByteArrayVi
     return location;
 }
 
-constexpr char asciiLower(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
+constexpr char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 } // namespace
 
@@ -226,8 +221,7 @@ QList<std::optional<QByteArrayView>> sectionValues(QByteArrayView bytes, QByteAr
     return values;
 }
 
-QByteArray Profile::value(QByteArrayView section, QByteArrayView key, QByteArrayView defaultValue,
-                          int bufferSize) const
+QByteArray Profile::value(QByteArrayView section, QByteArrayView key, QByteArrayView defaultValue, int bufferSize) const
 {
     if (bufferSize < 2)
         return {};

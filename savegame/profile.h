@@ -32,15 +32,17 @@ namespace quintrel {
 class Profile {
 public:
     Profile() = default;
-    explicit Profile(QByteArray bytes) : m_bytes(std::move(bytes)) {}
+    explicit Profile(QByteArray bytes)
+        : m_bytes(std::move(bytes))
+    {
+    }
 
     const QByteArray &bytes() const { return m_bytes; }
 
     // The value of key in section, or defaultValue when there is none, cut to bufferSize - 1
     // characters the way a C buffer of bufferSize characters would hold it (nothing for a size
     // below 2).
-    QByteArray value(QByteArrayView section, QByteArrayView key, QByteArrayView defaultValue,
-                     int bufferSize) const;
+    QByteArray value(QByteArrayView section, QByteArrayView key, QByteArrayView defaultValue, int bufferSize) const;
 
     // Sets key in section to value. Returns false and changes nothing when the names or the value
     // could not be read back as given: an empty section, a section with ']', a key starting with

@@ -65,10 +65,7 @@ QString quoted(QByteArrayView text)
     return shown + u'"';
 }
 
-QString displayed(const QByteArray &path)
-{
-    return QFile::decodeName(path);
-}
+QString displayed(const QByteArray &path) { return QFile::decodeName(path); }
 
 QList<QByteArray> nineKeys(QByteArray (*key)(int))
 {
@@ -127,20 +124,11 @@ QByteArray savedGameName(const QByteArray &folder)
 
 } // namespace
 
-QByteArray cardKey(int position)
-{
-    return positionKey("Dir", position);
-}
+QByteArray cardKey(int position) { return positionKey("Dir", position); }
 
-QByteArray orientationKey(int position)
-{
-    return positionKey("Tile", position);
-}
+QByteArray orientationKey(int position) { return positionKey("Tile", position); }
 
-QByteArray findSavedGameFile(const QByteArray &folder)
-{
-    return pathIn(folder, savedGameName(folder));
-}
+QByteArray findSavedGameFile(const QByteArray &folder) { return pathIn(folder, savedGameName(folder)); }
 
 std::optional<int16_t> convertSavedNumber(QByteArrayView untrimmed)
 {
@@ -193,8 +181,7 @@ void writeBoardToProfile(Profile &profile, const Board &board)
     for (int position = 1; position <= PositionCount; ++position)
         profile.write(CardSection, cardKey(position), QByteArray::number(board[position].card));
     for (int position = 1; position <= PositionCount; ++position)
-        profile.write(OrientationSection, orientationKey(position),
-                      QByteArray::number(board[position].orientation));
+        profile.write(OrientationSection, orientationKey(position), QByteArray::number(board[position].orientation));
 }
 
 int readBoardFromProfile(const Profile &profile, Board &board)
@@ -260,8 +247,8 @@ LoadOutcome readSavedGameBytes(QByteArrayView bytes, Board &board)
         if (!isCard(candidate[position].savedCard))
             return refuse(problem(position, "card", held(cards[position - 1]), "the nine cards 1010, 1020 ... 1090"));
         if (!isOrientation(candidate[position].savedOrientation))
-            return refuse(problem(position, "orientation", held(orientations[position - 1]),
-                                  "the four orientations 1 to 4"));
+            return refuse(
+                problem(position, "orientation", held(orientations[position - 1]), "the four orientations 1 to 4"));
     }
     board = candidate;
     outcome.status = LoadOutcome::Status::Loaded;

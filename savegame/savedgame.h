@@ -56,9 +56,9 @@ struct SaveOutcome {
         NotAttempted, // the file is there but could not be opened: nothing was written
     };
     Status status = Status::NotAttempted;
-    QByteArray path;            // the file saved to or meant
-    QString reason;             // why it failed or was not attempted, fit to show to the player
-    bool hadSavedGame = false;  // a saved game was there before the save (and, if it failed, still is)
+    QByteArray path;           // the file saved to or meant
+    QString reason;            // why it failed or was not attempted, fit to show to the player
+    bool hadSavedGame = false; // a saved game was there before the save (and, if it failed, still is)
 };
 
 // Saves the board's cards and orientations into the folder's saved-game file. An existing file

@@ -40,7 +40,7 @@ public:
                 action();
         });
         QObject::connect(board.get(), &BoardWindow::soundPlayed, board.get(), [this](const QByteArray &image) {
-            sounds << (image == folder.read(QStringLiteral("SOUND/SNIP1.WAV"))    ? QStringLiteral("snip")
+            sounds << (image == folder.read(QStringLiteral("SOUND/SNIP1.WAV"))   ? QStringLiteral("snip")
                        : image == folder.read(QStringLiteral("SOUND/CLICK.WAV")) ? QStringLiteral("click")
                                                                                  : QStringLiteral("silence"));
         });
@@ -99,7 +99,8 @@ public:
             const Placement shown = *tile->placement();
             const bool right = !tile->picture().isNull()
                                && tile->picture().toImage().convertToFormat(QImage::Format_RGB32)
-                                      == cardImage(qAbs(shown.card), qAbs(shown.orientation)); // the file's name has no sign
+                                      == cardImage(qAbs(shown.card),
+                                                   qAbs(shown.orientation)); // the file's name has no sign
             cells << (right ? QStringLiteral("%1:%2").arg(shown.card).arg(shown.orientation) : QStringLiteral("!"));
         }
         return cells.join(u' ');

@@ -8,9 +8,9 @@
 
 #include <QApplication>
 #include <QBuffer>
-#include <QHash>
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QImage>
 #include <QImageWriter>
 #include <QPainter>
@@ -108,10 +108,10 @@ inline QImage cardImage(int card, int orientation)
     image = QImage(Size, Size, QImage::Format_RGB32);
     image.fill(QColor::fromHsv(((card - 1010) / 10 * 40) % 360, 200, 220));
     QPainter(&image).fillRect(orientation == 1   ? QRect(0, 0, Size, 12)
-                     : orientation == 2 ? QRect(Size - 12, 0, 12, Size)
-                     : orientation == 3 ? QRect(0, Size - 12, Size, 12)
-                                        : QRect(0, 0, 12, Size),
-                     Qt::black);
+                              : orientation == 2 ? QRect(Size - 12, 0, 12, Size)
+                              : orientation == 3 ? QRect(0, Size - 12, Size, 12)
+                                                 : QRect(0, 0, 12, Size),
+                              Qt::black);
     return image;
 }
 

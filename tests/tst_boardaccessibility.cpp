@@ -19,7 +19,7 @@ QStringList g_events;
 
 void recordEvent(QAccessibleEvent *event)
 {
-    const char *type = event->type() == QAccessible::NameChanged  ? "name"
+    const char *type = event->type() == QAccessible::NameChanged    ? "name"
                        : event->type() == QAccessible::StateChanged ? "state"
                        : event->type() == QAccessible::Focus        ? "focus"
                        : event->type() == QAccessible::Alert        ? "alert"
@@ -69,7 +69,8 @@ private slots:
         QAccessibleInterface *cell = cells->cellAt(1, 2);
         QCOMPARE(cell->role(), QAccessible::Cell);
         QCOMPARE(cell->object(), session.board->tile(6));
-        QVERIFY(cell->text(QAccessible::Name).startsWith(QStringLiteral("Row 2, column 3: card 1060, not turned. Top: ")));
+        QVERIFY(
+            cell->text(QAccessible::Name).startsWith(QStringLiteral("Row 2, column 3: card 1060, not turned. Top: ")));
         QVERIFY(cell->text(QAccessible::Name).endsWith(QStringLiteral("Selected.")));
         QVERIFY(cell->state().selected);
         QCOMPARE(cell->tableCellInterface()->rowIndex(), 1);
@@ -91,7 +92,10 @@ private slots:
         QAccessibleTableInterface *cells = boardTable(session)->tableInterface();
         cells->cellAt(0, 0)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         cells->cellAt(2, 2)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        boardTable(session)->child(PositionCount + 1)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        boardTable(session)
+            ->child(PositionCount + 1)
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(session.boardNow(), QStringLiteral("1090:1 1020:2 1030:1 1040:1 1050:1 1060:1 1070:1 1080:1 1010:1"));
     }
 
@@ -105,7 +109,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(session.board.get()));
         QTRY_COMPARE(session.sounds.size(), PositionCount); // the first activation deals
         QVERIFY(session.folder.write(QStringLiteral("game.ini"),
-                                     savedGameFile(QStringLiteral("1050:3 1090:2 1070:3 1080:4 1010:2 1040:2 1030:3 1060:4 1020:1"))));
+                                     savedGameFile(QStringLiteral(
+                                         "1050:3 1090:2 1070:3 1080:4 1010:2 1040:2 1030:3 1060:4 1020:1"))));
         session.board->loadSavedGame();
         auto *view = static_cast<BoardView *>(session.board->centralWidget());
         QVERIFY(view->hasFocus());

@@ -10,10 +10,7 @@ using namespace quintrel::testing;
 
 namespace {
 
-BoardView *viewOf(BoardSession &session)
-{
-    return static_cast<BoardView *>(session.board->centralWidget());
-}
+BoardView *viewOf(BoardSession &session) { return static_cast<BoardView *>(session.board->centralWidget()); }
 
 QString cursorTiles(BoardSession &session)
 {
@@ -41,10 +38,10 @@ void moveCursorTo(BoardSession &session, int position)
 {
     while (viewOf(session)->cursorPosition() != position) {
         const int at = viewOf(session)->cursorPosition();
-        press(session, positionRow(at) < positionRow(position)     ? QStringLiteral("down")
-                       : positionRow(at) > positionRow(position)   ? QStringLiteral("up")
+        press(session, positionRow(at) < positionRow(position)         ? QStringLiteral("down")
+                       : positionRow(at) > positionRow(position)       ? QStringLiteral("up")
                        : positionColumn(at) < positionColumn(position) ? QStringLiteral("right")
-                                                                   : QStringLiteral("left"));
+                                                                       : QStringLiteral("left"));
     }
 }
 
@@ -63,15 +60,16 @@ private slots:
         QTest::addColumn<int>("cursor");
 
         QTest::newRow("no key, no cursor") << "" << StartText << "" << 0;
-        QTest::newRow("the cursor stops at the edges") << "left up up right right right down down down down"
-                                                       << StartText << "" << 9;
+        QTest::newRow("the cursor stops at the edges")
+            << "left up up right right right down down down down" << StartText << "" << 9;
         QTest::newRow("space selects, enter deselects") << "right space enter" << StartText << "" << 2;
         QTest::newRow("space selects, enter swaps") << "space down down enter"
                                                     << "1070:1 1020:1 1030:1 1040:1 1050:1 1060:1 1010:1 1080:1 1090:1"
                                                     << "" << 7;
-        QTest::newRow("r turns and ends the selection") << "space right r"
-                                                        << "1010:1 1020:2 1030:1 1040:1 1050:1 1060:1 1070:1 1080:1 1090:1"
-                                                        << "" << 2;
+        QTest::newRow("r turns and ends the selection")
+            << "space right r"
+            << "1010:1 1020:2 1030:1 1040:1 1050:1 1060:1 1070:1 1080:1 1090:1"
+            << "" << 2;
         QTest::newRow("a selection waits for the second card") << "down right space" << StartText << "5" << 5;
     }
     void keys()

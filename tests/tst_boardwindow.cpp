@@ -187,8 +187,8 @@ private slots:
 
         QTest::newRow("clicks during a deal") << "deal" << 3 << "clicks" << StartText << 9;
         QTest::newRow("new game during a deal") << "deal" << 5 << "new" << StartText << 5 + 9;
-        QTest::newRow("clicks during a swap")
-            << "swap" << 1 << "clicks" << "1090:1 1020:1 1030:1 1040:1 1050:1 1060:1 1070:1 1080:1 1010:1" << 1;
+        QTest::newRow("clicks during a swap") << "swap" << 1 << "clicks"
+                                              << "1090:1 1020:1 1030:1 1040:1 1050:1 1060:1 1070:1 1080:1 1010:1" << 1;
         QTest::newRow("load during a swap") << "swap" << 1 << "load" << SavedGame << 9;
         QTest::newRow("clicks during a load") << "load" << 4 << "clicks" << SavedGame << 9;
         QTest::newRow("new game during a load") << "load" << 4 << "new" << StartText << 4 + 9;

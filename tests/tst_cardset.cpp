@@ -36,8 +36,7 @@ QString describe(const cardset::Arrangement &a)
 
 } // namespace
 
-class tst_CardSet : public QObject
-{
+class tst_CardSet : public QObject {
     Q_OBJECT
 
 private slots:
@@ -90,9 +89,9 @@ private slots:
         const bool sideBySide = second == first + 1;
         const int edgeP = cardset::shownEdge(m_table[p.card], p.orientation, sideBySide ? 1 : 2);
         const int edgeQ = cardset::shownEdge(m_table[q.card], q.orientation, sideBySide ? 3 : 0);
-        QVERIFY2(cardset::fits(edgeP, edgeQ),
-                 qPrintable(QStringLiteral("%1 meets %2").arg(cardset::letterFromEdge(edgeP))
-                                .arg(cardset::letterFromEdge(edgeQ))));
+        QVERIFY2(cardset::fits(edgeP, edgeQ), qPrintable(QStringLiteral("%1 meets %2")
+                                                             .arg(cardset::letterFromEdge(edgeP))
+                                                             .arg(cardset::letterFromEdge(edgeQ))));
     }
 
     void storedSolutionsAreOneArrangementTurned_data()

@@ -25,8 +25,8 @@ enum class Damage { Missing, Empty, Garbage, Truncated, Folder, Pipe, Oversized,
 
 const char *damageName(Damage damage)
 {
-    const char *names[] = {"missing", "empty", "garbage", "truncated", "a folder", "a pipe", "beyond its cap",
-                           "a link that leads nowhere"};
+    const char *names[] = {"missing",  "empty",  "garbage",        "truncated",
+                           "a folder", "a pipe", "beyond its cap", "a link that leads nowhere"};
     return names[int(damage)];
 }
 
@@ -108,8 +108,8 @@ void addDamageRows(const QStringList &names, std::initializer_list<Damage> damag
     }
 }
 
-const std::initializer_list<Damage> EveryDamage = {Damage::Missing, Damage::Empty,  Damage::Garbage,
-                                                   Damage::Truncated, Damage::Folder, Damage::Pipe,
+const std::initializer_list<Damage> EveryDamage = {Damage::Missing,   Damage::Empty,       Damage::Garbage,
+                                                   Damage::Truncated, Damage::Folder,      Damage::Pipe,
                                                    Damage::Oversized, Damage::DanglingLink};
 
 // A game in progress, not the start position, with a selection pending.
@@ -137,7 +137,10 @@ class tst_DamagedData : public QObject {
 private slots:
     // A card picture met by a turn and by a saved game that needs it: the player is told which
     // file it is, and the game goes on from where it was.
-    void cardPicture_data() { addDamageRows({QStringLiteral("1050/2.gif"), QStringLiteral("1010/4.gif")}, EveryDamage); }
+    void cardPicture_data()
+    {
+        addDamageRows({QStringLiteral("1050/2.gif"), QStringLiteral("1010/4.gif")}, EveryDamage);
+    }
     void cardPicture()
     {
         QFETCH(QString, name);
@@ -188,8 +191,8 @@ private slots:
         BoardSession session;
         QVERIFY(session.folder.write(QStringLiteral("SOUND/APPLAUS.WAV"), waveImage(2205, 0x12)));
         DamagedFile damaged(session.folder, name, damage);
-        const QString OneTurnFromSolution1 =
-            QStringLiteral("1050:3 1090:2 1070:3 1080:4 1010:2 1040:2 1030:3 1060:4 1020:1");
+        const QString OneTurnFromSolution1 = QStringLiteral(
+            "1050:3 1090:2 1070:3 1080:4 1010:2 1040:2 1030:3 1060:4 1020:1");
         QVERIFY(session.setUp());
         // The session names each sound by reading the sound files again, which a pipe would block:
         // here the sounds are only counted.
@@ -224,7 +227,8 @@ private slots:
         DamagedFile damaged(session.folder, name, damage);
         QVERIFY(!session.setUp());
         QCOMPARE(session.board->exitCode(), 1);
-        QVERIFY2(namedInOneMessage(session, session.folder.filePath(name)), qPrintable(session.messages.texts().join(u'\n')));
+        QVERIFY2(namedInOneMessage(session, session.folder.filePath(name)),
+                 qPrintable(session.messages.texts().join(u'\n')));
     }
 
     // The example viewer names a picture it cannot read and does not open.
@@ -242,7 +246,8 @@ private slots:
         ModalWatcher<ExampleViewer> viewers;
         session.board->showExample();
         QCOMPARE(viewers.count, 0);
-        QVERIFY2(namedInOneMessage(session, session.folder.filePath(name)), qPrintable(session.messages.texts().join(u'\n')));
+        QVERIFY2(namedInOneMessage(session, session.folder.filePath(name)),
+                 qPrintable(session.messages.texts().join(u'\n')));
         QCOMPARE(session.painted(), InProgress);
     }
 
@@ -273,7 +278,8 @@ private slots:
         if (damage == Damage::Missing || damage == Damage::Empty || damage == Damage::Garbage)
             QVERIFY2(session.messages.isEmpty(), qPrintable(session.messages.texts().join(u'\n')));
         else
-            QVERIFY2(namedInOneMessage(session, session.folder.filePath(name)), qPrintable(session.messages.texts().join(u'\n')));
+            QVERIFY2(namedInOneMessage(session, session.folder.filePath(name)),
+                     qPrintable(session.messages.texts().join(u'\n')));
         QCOMPARE(shown.isEmpty(), damage != Damage::Garbage);
         QCOMPARE(session.painted(), InProgress);
         QVERIFY(!damaged.wroteElsewhere());
@@ -285,7 +291,8 @@ private slots:
     {
         QTest::addColumn<QByteArray>("contents");
         QTest::addColumn<bool>("afterALoad"); // the saved fields hold an earlier load's values
-        QTest::addColumn<QString>("outcome");  // "refused: " and what the message says, "silent" or the arrangement it loads
+        QTest::addColumn<QString>(
+            "outcome"); // "refused: " and what the message says, "silent" or the arrangement it loads
         const QString loads = QStringLiteral("1030:2 1090:4 1010:3 1050:1 1070:2 1020:4 1080:3 1040:1 1060:2");
         const QByteArray good = savedGameFile(loads);
         auto edited = [&good](const char *from, const QByteArray &to) { return QByteArray(good).replace(from, to); };
@@ -298,7 +305,8 @@ private slots:
         QTest::newRow("empty") << QByteArray() << false << "refused: for position 1 it holds no card";
         QTest::newRow("garbage") << garbage << false << "refused: for position 1 it holds no card";
         QTest::newRow("cut in the middle") << good.left(good.size() / 2) << false << "refused: it holds no orientation";
-        QTest::newRow("a card that does not exist") << edited("Dir 4=1050", "Dir 4=1055") << false << "refused: \"1055\"";
+        QTest::newRow("a card that does not exist")
+            << edited("Dir 4=1050", "Dir 4=1055") << false << "refused: \"1055\"";
         QTest::newRow("orientation 5") << edited("Tile 6=4", "Tile 6=5") << false << "refused: \"5\"";
         QTest::newRow("a number out of range") << edited("Dir 1=1030", "Dir 1=99999") << false << "refused: \"99999\"";
         // The picture path writes numbers without their sign: loaded, -1030 would show card 1030
@@ -306,11 +314,13 @@ private slots:
         QTest::newRow("a negative card") << edited("Dir 1=1030", "Dir 1=-1030") << false << "refused: \"-1030\"";
         QTest::newRow("a negative orientation") << edited("Tile 1=2", "Tile 1=-2") << false << "refused: \"-2\"";
         QTest::newRow("a word for a number") << edited("Tile 2=4", "Tile 2=four") << false << "refused: \"four\"";
-        QTest::newRow("NUL bytes") << edited("Dir 5=1070", QByteArray("Dir 5=10\0" "70", 11)) << false
-                                   << "refused: \"10\\x0070\"";
+        QTest::newRow("NUL bytes") << edited("Dir 5=1070", QByteArray("Dir 5=10\0"
+                                                                      "70",
+                                                                      11))
+                                   << false << "refused: \"10\\x0070\"";
         QTest::newRow("a megabyte line") << QByteArray(1 << 20, 'x') + "\r\n" + good << false << loads;
-        QTest::newRow("larger than a saved game can be") << QByteArray(5 << 20, '\n') + good << true
-                                                         << "refused: is too large to be a saved game";
+        QTest::newRow("larger than a saved game can be")
+            << QByteArray(5 << 20, '\n') + good << true << "refused: is too large to be a saved game";
         QTest::newRow("path in a value") << edited("Dir 2=1090", "Dir 2=../../etc") << false << "refused: ../../etc";
         QTest::newRow("a folder") << QByteArray("<folder>") << true << "silent";
         QTest::newRow("a pipe") << QByteArray("<pipe>") << true << "silent";
@@ -343,7 +353,8 @@ private slots:
         QVERIFY(!session.board->isBusy());
         if (outcome.startsWith(QLatin1String("refused: "))) {
             QCOMPARE(session.messages.messages.size(), 1);
-            QVERIFY2(session.messages.messages[0].text.contains(outcome.mid(9)), qPrintable(session.messages.texts().join(u'\n')));
+            QVERIFY2(session.messages.messages[0].text.contains(outcome.mid(9)),
+                     qPrintable(session.messages.texts().join(u'\n')));
             QCOMPARE(session.boardNow(), InProgress);
             QCOMPARE(session.paintedMarks(), QStringLiteral("4"));
         } else if (outcome == QLatin1String("silent")) {

@@ -15,10 +15,7 @@ namespace {
 
 QString dataPath(const QString &relative) { return QStringLiteral(QUINTREL_DATA_DIR "/") + relative; }
 
-QString cardPath(int card, int orientation)
-{
-    return dataPath(QStringLiteral("%1/%2.gif").arg(card).arg(orientation));
-}
+QString cardPath(int card, int orientation) { return dataPath(QStringLiteral("%1/%2.gif").arg(card).arg(orientation)); }
 
 quint16 le16(const QByteArray &b, qsizetype at) { return qFromLittleEndian<quint16>(b.constData() + at); }
 quint32 le32(const QByteArray &b, qsizetype at) { return qFromLittleEndian<quint32>(b.constData() + at); }
@@ -58,8 +55,7 @@ int suitOfColour(QRgb c)
 
 } // namespace
 
-class tst_Data : public QObject
-{
+class tst_Data : public QObject {
     Q_OBJECT
 
 private slots:
@@ -202,15 +198,22 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QStringList>("mentions");
         QTest::newRow("rules") << QStringLiteral("rules.txt")
-                               << QStringList{"New Game", "Save Current Game", "Load Saved Game", "Exit", "Rules",
-                                              "Example", "About", "quarter turn",
+                               << QStringList{"New Game",
+                                              "Save Current Game",
+                                              "Load Saved Game",
+                                              "Exit",
+                                              "Rules",
+                                              "Example",
+                                              "About",
+                                              "quarter turn",
                                               "- Space or Enter does what a click on the card under the cursor does: "
                                               "it selects the card, cancels the selection, or swaps the card with "
                                               "the selected one.",
                                               "- R turns the card under the cursor a quarter turn clockwise."};
-        QTest::newRow("about") << QStringLiteral("ombrel.txt")
-                               << QStringList{"Quintrel", "Version 1.0", "licence", "https://quintrel.example.org/",
-                                              "A picture-card puzzle: nine cards, four suits, one way to fit them all."};
+        QTest::newRow("about")
+            << QStringLiteral("ombrel.txt")
+            << QStringList{"Quintrel", "Version 1.0", "licence", "https://quintrel.example.org/",
+                           "A picture-card puzzle: nine cards, four suits, one way to fit them all."};
     }
 
     void helpTexts()

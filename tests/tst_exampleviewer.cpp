@@ -16,15 +16,9 @@ using namespace quintrel::testing;
 
 namespace {
 
-QLabel *picture(QWidget *window)
-{
-    return window->findChild<QLabel *>(QStringLiteral("picInner"));
-}
+QLabel *picture(QWidget *window) { return window->findChild<QLabel *>(QStringLiteral("picInner")); }
 
-QScrollBar *scrollBar(QWidget *window)
-{
-    return window->findChild<QScrollBar *>(QStringLiteral("vbarScroller"));
-}
+QScrollBar *scrollBar(QWidget *window) { return window->findChild<QScrollBar *>(QStringLiteral("vbarScroller")); }
 
 // The middle of a part of the bar (the trough, the thumb) as the style lays it out.
 QPoint middleOf(QScrollBar *bar, QStyle::SubControl part)
@@ -95,9 +89,12 @@ private slots:
     {
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("tops");
-        QTest::newRow("keys") << "Down End PageUp Up Home" << "-62 -688 -376 -314 0";
-        QTest::newRow("wheel") << "wheel" << "-186";
-        QTest::newRow("thumb") << "drag release" << "moving -688";
+        QTest::newRow("keys") << "Down End PageUp Up Home"
+                              << "-62 -688 -376 -314 0";
+        QTest::newRow("wheel") << "wheel"
+                               << "-186";
+        QTest::newRow("thumb") << "drag release"
+                               << "moving -688";
     }
     void scrolling()
     {
@@ -108,8 +105,11 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QScrollBar *bar = scrollBar(&window);
-        const QMap<QString, Qt::Key> keys = {{"Down", Qt::Key_Down}, {"Up", Qt::Key_Up}, {"End", Qt::Key_End},
-                                             {"Home", Qt::Key_Home}, {"PageUp", Qt::Key_PageUp}};
+        const QMap<QString, Qt::Key> keys = {{"Down", Qt::Key_Down},
+                                             {"Up", Qt::Key_Up},
+                                             {"End", Qt::Key_End},
+                                             {"Home", Qt::Key_Home},
+                                             {"PageUp", Qt::Key_PageUp}};
         const QPoint thumb = middleOf(bar, QStyle::SC_ScrollBarSlider);
         const QPoint pastTheEnd(thumb.x(), bar->height() + 20);
         QStringList topsSeen;

@@ -25,10 +25,7 @@ QByteArray filler(int length)
     return bytes;
 }
 
-QByteArray bytesOf(const QString &path)
-{
-    return QFile::encodeName(path);
-}
+QByteArray bytesOf(const QString &path) { return QFile::encodeName(path); }
 
 // A GIF whose header promises width x height pixels around a single pixel: a few dozen bytes that
 // would decode into four bytes for every pixel promised.
@@ -53,16 +50,19 @@ struct Reader {
 const QList<Reader> &readers()
 {
     static const QList<Reader> all = {
-        {"sound", SoundCap, [](const QByteArray &path) {
+        {"sound", SoundCap,
+         [](const QByteArray &path) {
              QByteArray contents("stale");
              return !readTextFile(path, contents) && contents.isEmpty();
          }},
         {"document", DocumentCap, [](const QByteArray &path) { return !readWholeFile(path); }},
-        {"card picture", CardPictureCap.bytes, [](const QByteArray &path) {
+        {"card picture", CardPictureCap.bytes,
+         [](const QByteArray &path) {
              QString reason;
              return readPicture(path, CardPictureCap, &reason).isNull() && !reason.isEmpty();
          }},
-        {"icon", IconCap.bytes, [](const QByteArray &path) {
+        {"icon", IconCap.bytes,
+         [](const QByteArray &path) {
              QString reason;
              return readIcon(path, &reason).isNull() && !reason.isEmpty();
          }},
@@ -93,9 +93,11 @@ private slots:
         QTest::newRow("1025 bytes") << filler(1025) << filler(1025);
         QTest::newRow("2048 bytes") << filler(2048) << filler(2048);
         QTest::newRow("blanks at both ends go") << QByteArray("   a b  c    ") << QByteArray("a b  c");
-        QTest::newRow("blanks past a block edge go") << (QByteArray(1030, ' ') + "x" + QByteArray(1500, ' ')) << QByteArray("x");
+        QTest::newRow("blanks past a block edge go")
+            << (QByteArray(1030, ' ') + "x" + QByteArray(1500, ' ')) << QByteArray("x");
         QTest::newRow("only blanks") << QByteArray(3000, ' ') << QByteArray();
-        QTest::newRow("tabs, line ends and NULs stay") << QByteArray("\t\r\n\0x\0\n", 7) << QByteArray("\t\r\n\0x\0\n", 7);
+        QTest::newRow("tabs, line ends and NULs stay")
+            << QByteArray("\t\r\n\0x\0\n", 7) << QByteArray("\t\r\n\0x\0\n", 7);
     }
     void readsWholeFiles()
     {
@@ -159,7 +161,8 @@ private slots:
     void refusesWhatIsNoDataFile_data()
     {
         QTest::addColumn<QString>("kind");
-        for (const char *kind : {"a pipe", "a link to /dev/zero", "a folder", "one byte beyond the cap", "a missing folder"})
+        for (const char *kind :
+             {"a pipe", "a link to /dev/zero", "a folder", "one byte beyond the cap", "a missing folder"})
             QTest::newRow(kind) << QString::fromLatin1(kind);
     }
     void refusesWhatIsNoDataFile()

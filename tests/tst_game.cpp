@@ -40,7 +40,9 @@ QString tilesOf(const Change &change)
 
 QString soundOf(Sound sound)
 {
-    return sound == Sound::Snip ? QStringLiteral(" snip") : sound == Sound::Click ? QStringLiteral(" click") : QString();
+    return sound == Sound::Snip    ? QStringLiteral(" snip")
+           : sound == Sound::Click ? QStringLiteral(" click")
+                                   : QString();
 }
 
 // Plays moves written as words: "c4" clicks tile 4, "f" ends a swap's pause, "t5" turns tile 5.
@@ -166,7 +168,8 @@ private slots:
         QFETCH(Side, side);
         QFETCH(QString, words);
         QCOMPARE(QString::fromStdString(edgeWords(shownEdge({1010, int16_t(orientation)}, side))), words);
-        QCOMPARE(QString::fromStdString(edgeWords(shownEdge({1020, 1}, Side::Top))), QStringLiteral("lower half of a club"));
+        QCOMPARE(QString::fromStdString(edgeWords(shownEdge({1020, 1}, Side::Top))),
+                 QStringLiteral("lower half of a club"));
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, shownEdge({1015, 1}, side));
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, shownEdge({1010, 5}, side));
     }
@@ -197,32 +200,40 @@ private slots:
         QTest::addColumn<QString>("board");
         QTest::addColumn<int>("selection");
 
-        QTest::newRow("select, then deselect") << StartText << "c4 c4" << "select:4, deselect:4" << StartText << 0;
-        QTest::newRow("swap") << StartText << "c1 c9 f" << "select:1, swap:9, swapped:1,9 snip"
+        QTest::newRow("select, then deselect") << StartText << "c4 c4"
+                                               << "select:4, deselect:4" << StartText << 0;
+        QTest::newRow("swap") << StartText << "c1 c9 f"
+                              << "select:1, swap:9, swapped:1,9 snip"
                               << "1090:1 1020:1 1030:1 1040:1 1050:1 1060:1 1070:1 1080:1 1010:1" << 0;
-        QTest::newRow("a swap carries orientations") << StartText << "t2 t2 c2 c6 f"
-                                                     << "turn:2 click, turn:2 click, select:2, swap:6, swapped:2,6 snip"
-                                                     << "1010:1 1060:1 1030:1 1040:1 1050:1 1020:3 1070:1 1080:1 1090:1" << 0;
+        QTest::newRow("a swap carries orientations")
+            << StartText << "t2 t2 c2 c6 f"
+            << "turn:2 click, turn:2 click, select:2, swap:6, swapped:2,6 snip"
+            << "1010:1 1060:1 1030:1 1040:1 1050:1 1020:3 1070:1 1080:1 1090:1" << 0;
         QTest::newRow("input during a swap's pause does nothing")
-            << StartText << "c1 c9 c1 c9 c5 t5 f" << "select:1, swap:9, nothing, nothing, nothing, turn, swapped:1,9 snip"
+            << StartText << "c1 c9 c1 c9 c5 t5 f"
+            << "select:1, swap:9, nothing, nothing, nothing, turn, swapped:1,9 snip"
             << "1090:1 1020:1 1030:1 1040:1 1050:1 1060:1 1070:1 1080:1 1010:1" << 0;
-        QTest::newRow("four turns come round") << StartText << "t7 t7 t7 t7"
-                                               << "turn:7 click, turn:7 click, turn:7 click, turn:7 click" << StartText << 0;
+        QTest::newRow("four turns come round")
+            << StartText << "t7 t7 t7 t7"
+            << "turn:7 click, turn:7 click, turn:7 click, turn:7 click" << StartText << 0;
         QTest::newRow("a turn ends the selection, the next click selects")
-            << StartText << "c2 t5 c7" << "select:2, turn:2,5 click, select:7"
+            << StartText << "c2 t5 c7"
+            << "select:2, turn:2,5 click, select:7"
             << "1010:1 1020:1 1030:1 1040:1 1050:2 1060:1 1070:1 1080:1 1090:1" << 7;
         QTest::newRow("turning the selected card ends its selection")
-            << StartText << "c3 t3" << "select:3, turn:3 click"
+            << StartText << "c3 t3"
+            << "select:3, turn:3 click"
             << "1010:1 1020:1 1030:2 1040:1 1050:1 1060:1 1070:1 1080:1 1090:1" << 0;
         QTest::newRow("a turn wins, then the board is locked")
-            << OneTurnFromSolution1 << "t5 c1 c1 t2" << "turn:5 click won, nothing, nothing, turn" << Solution1Text << 0;
-        QTest::newRow("a swap wins") << OneSwapFromSolution1 << "c9 c1 f" << "select:9, swap:1, swapped:1,9 snip won"
-                                     << Solution1Text << 0;
-        QTest::newRow("a swap that wins nothing") << OneTurnFromSolution1 << "c1 c2 f c2 c1 f"
-                                                  << "select:1, swap:2, swapped:1,2 snip, select:2, swap:1, swapped:1,2 snip"
-                                                  << OneTurnFromSolution1 << 0;
-        QTest::newRow("finishing without a swap does nothing") << StartText << "f c1 f" << "swapped, select:1, swapped"
-                                                               << StartText << 1;
+            << OneTurnFromSolution1 << "t5 c1 c1 t2"
+            << "turn:5 click won, nothing, nothing, turn" << Solution1Text << 0;
+        QTest::newRow("a swap wins") << OneSwapFromSolution1 << "c9 c1 f"
+                                     << "select:9, swap:1, swapped:1,9 snip won" << Solution1Text << 0;
+        QTest::newRow("a swap that wins nothing")
+            << OneTurnFromSolution1 << "c1 c2 f c2 c1 f"
+            << "select:1, swap:2, swapped:1,2 snip, select:2, swap:1, swapped:1,2 snip" << OneTurnFromSolution1 << 0;
+        QTest::newRow("finishing without a swap does nothing") << StartText << "f c1 f"
+                                                               << "swapped, select:1, swapped" << StartText << 1;
     }
     void moves()
     {
@@ -286,7 +297,8 @@ private slots:
         play(game, QStringLiteral("t5 c1 c1"));
         QVERIFY(game.isWon());
         Board saved;
-        const Board wanted = boardFrom(QStringLiteral("1030:2 1030:4 1010:3 1050:1 1070:2 1020:4 1080:3 1040:1 1060:2"));
+        const Board wanted = boardFrom(
+            QStringLiteral("1030:2 1030:4 1010:3 1050:1 1070:2 1020:4 1080:3 1040:1 1060:2"));
         for (int p = 1; p <= PositionCount; ++p) {
             saved[p].savedCard = wanted[p].card;
             saved[p].savedOrientation = wanted[p].orientation;

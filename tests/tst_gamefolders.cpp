@@ -16,10 +16,10 @@ private slots:
         QTest::addColumn<QByteArray>("path");
         QTest::newRow("folder") << QByteArray("/opt/quintrel") << QByteArray("SOUND/SNIP1.WAV")
                                 << QByteArray("/opt/quintrel/SOUND/SNIP1.WAV");
-        QTest::newRow("trailing separator dropped") << QByteArray("/opt/quintrel/") << QByteArray("rules.txt")
-                                                    << QByteArray("/opt/quintrel/rules.txt");
-        QTest::newRow("root keeps one separator") << QByteArray("/") << QByteArray("SOUND/CLICK.WAV")
-                                                  << QByteArray("/SOUND/CLICK.WAV");
+        QTest::newRow("trailing separator dropped")
+            << QByteArray("/opt/quintrel/") << QByteArray("rules.txt") << QByteArray("/opt/quintrel/rules.txt");
+        QTest::newRow("root keeps one separator")
+            << QByteArray("/") << QByteArray("SOUND/CLICK.WAV") << QByteArray("/SOUND/CLICK.WAV");
         QTest::newRow("a name that is not UTF-8 stays as it is")
             << QByteArray("/home/p\xe9ter/quintrel") << QByteArray("1010/1.gif")
             << QByteArray("/home/p\xe9ter/quintrel/1010/1.gif");

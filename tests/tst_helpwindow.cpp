@@ -16,15 +16,9 @@ Q_DECLARE_METATYPE(quintrel::HelpMode)
 
 namespace {
 
-QWidget *element(QWidget *window, const QString &name)
-{
-    return window->findChild<QWidget *>(name);
-}
+QWidget *element(QWidget *window, const QString &name) { return window->findChild<QWidget *>(name); }
 
-QPlainTextEdit *textBox(QWidget *window)
-{
-    return window->findChild<QPlainTextEdit *>(QStringLiteral("txt_help"));
-}
+QPlainTextEdit *textBox(QWidget *window) { return window->findChild<QPlainTextEdit *>(QStringLiteral("txt_help")); }
 
 void press(QWidget *window, const QString &buttonName)
 {
@@ -84,13 +78,20 @@ private slots:
         QTest::addColumn<HelpMode>("mode");
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("Rules mode") << HelpMode::Rules << "" << "rules|img_help2|btn_help_4";
-        QTest::newRow("About mode") << HelpMode::About << "" << "about|img_logo lbl_url|btn_help_4";
-        QTest::newRow("About pressed") << HelpMode::Rules << "edit btn_help_5" << "about 2|img_logo lbl_url|btn_help_5";
-        QTest::newRow("Rules pressed") << HelpMode::About << "edit btn_help_0" << "rules 2|img_help2|btn_help_0";
-        QTest::newRow("from a window: mode again") << HelpMode::Rules << "btn_help_5 window" << "rules|img_help2|btn_help_4";
-        QTest::newRow("from a box: kept") << HelpMode::Rules << "btn_help_5 box" << "about|img_logo lbl_url|btn_help_5";
-        QTest::newRow("from a program: kept") << HelpMode::Rules << "btn_help_5 program" << "about|img_logo lbl_url|btn_help_5";
+        QTest::newRow("Rules mode") << HelpMode::Rules << ""
+                                    << "rules|img_help2|btn_help_4";
+        QTest::newRow("About mode") << HelpMode::About << ""
+                                    << "about|img_logo lbl_url|btn_help_4";
+        QTest::newRow("About pressed") << HelpMode::Rules << "edit btn_help_5"
+                                       << "about 2|img_logo lbl_url|btn_help_5";
+        QTest::newRow("Rules pressed") << HelpMode::About << "edit btn_help_0"
+                                       << "rules 2|img_help2|btn_help_0";
+        QTest::newRow("from a window: mode again") << HelpMode::Rules << "btn_help_5 window"
+                                                   << "rules|img_help2|btn_help_4";
+        QTest::newRow("from a box: kept") << HelpMode::Rules << "btn_help_5 box"
+                                          << "about|img_logo lbl_url|btn_help_5";
+        QTest::newRow("from a program: kept") << HelpMode::Rules << "btn_help_5 program"
+                                              << "about|img_logo lbl_url|btn_help_5";
     }
     void views()
     {
@@ -166,7 +167,8 @@ private slots:
         QCOMPARE(box->textCursor().selectedText(), QStringLiteral("rules"));
         QCOMPARE(box->toPlainText(), QStringLiteral("rules"));
 
-        for (const char *name : {"txt_help", "btn_help_0", "btn_help_4", "btn_help_5", "img_help2", "img_logo", "lbl_url"})
+        for (const char *name :
+             {"txt_help", "btn_help_0", "btn_help_4", "btn_help_5", "img_help2", "img_logo", "lbl_url"})
             QVERIFY2(window.rect().contains(element(&window, name)->geometry()), name);
         // The link names the host of the address it opens, and its face fits the address in.
         auto *link = window.findChild<QLabel *>(QStringLiteral("lbl_url"));
@@ -184,9 +186,12 @@ private slots:
         QTest::newRow("missing: left behind empty") << "missing" << QByteArray() << QString();
         QTest::newRow("blanks, tabs and blank lines kept")
             << "file" << QByteArray("  \n\n \tindented\t \n\n\n   ") << QStringLiteral("  \n\n \tindented\t \n\n\n   ");
-        QTest::newRow("CR LF, lone CR, CR CR LF") << "file" << QByteArray("a\r\nb\rc\r\r\nd\n") << QStringLiteral("a\nb\nc\n\nd\n");
+        QTest::newRow("CR LF, lone CR, CR CR LF")
+            << "file" << QByteArray("a\r\nb\rc\r\r\nd\n") << QStringLiteral("a\nb\nc\n\nd\n");
         QTest::newRow("8-bit code page")
-            << "file" << QByteArray("\x80 \x85 \x91q\x92 \x93q\x94 \x96 \x97 \x99 \x8A\x8C\x8E\x9A\x9C\x9E\x9F\x83 caf\xE9 \xDF\xA9\xFF")
+            << "file"
+            << QByteArray(
+                   "\x80 \x85 \x91q\x92 \x93q\x94 \x96 \x97 \x99 \x8A\x8C\x8E\x9A\x9C\x9E\x9F\x83 caf\xE9 \xDF\xA9\xFF")
             << QString::fromUtf8("\u20AC \u2026 \u2018q\u2019 \u201Cq\u201D \u2013 \u2014 \u2122 "
                                  "\u0160\u0152\u017D\u0161\u0153\u017E\u0178\u0192 café ß©ÿ");
         QTest::newRow("unreadable: a folder in its place") << "folder" << QByteArray() << QString();

@@ -31,10 +31,7 @@ Board boardFrom(const QString &text, const QString &saved)
     return board;
 }
 
-QByteArray bytesOf(const QString &path)
-{
-    return QFile::encodeName(path);
-}
+QByteArray bytesOf(const QString &path) { return QFile::encodeName(path); }
 
 // The text as Windows' "Unicode" (UTF-16, little-endian, with its byte-order mark).
 QByteArray utf16(const QByteArray &ascii)
@@ -96,7 +93,8 @@ void tst_SavedGame::savingTwiceKeepsOneSetOfKeys()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     QCOMPARE(saveBoard(bytesOf(dir.path()), boardFrom(StartText)).status, SaveOutcome::Status::Saved);
-    QCOMPARE(saveBoard(bytesOf(dir.path()), boardFrom("1030:2 1020:1 1010:4 1040:1 1050:1 1060:1 1070:1 1080:1 1090:3")).status,
+    QCOMPARE(saveBoard(bytesOf(dir.path()), boardFrom("1030:2 1020:1 1010:4 1040:1 1050:1 1060:1 1070:1 1080:1 1090:3"))
+                 .status,
              SaveOutcome::Status::Saved);
 
     QByteArray expected = StartFile;
@@ -161,29 +159,36 @@ void tst_SavedGame::load_data()
 
     auto edited = [](const char *from, const QByteArray &to) { return QByteArray(StartFile).replace(from, to); };
 
-    QTest::newRow("hand-edited swap") << edited("Dir 2=1020", "Dir 2=1030").replace("Dir 3=1030", "Dir 3=1020") << Unloaded
-                                      << "1010:1 1030:1 1020:1 1040:1 1050:1 1060:1 1070:1 1080:1 1090:1" << 18;
+    QTest::newRow("hand-edited swap") << edited("Dir 2=1020", "Dir 2=1030").replace("Dir 3=1030", "Dir 3=1020")
+                                      << Unloaded << "1010:1 1030:1 1020:1 1040:1 1050:1 1060:1 1070:1 1080:1 1090:1"
+                                      << 18;
     QTest::newRow("no Tile 5 after an earlier load")
-        << edited("Tile 5=1\r\n", "") << Earlier << "1010:1 1020:1 1030:1 1040:1 1050:4 1060:1 1070:1 1080:1 1090:1" << 17;
+        << edited("Tile 5=1\r\n", "") << Earlier << "1010:1 1020:1 1030:1 1040:1 1050:4 1060:1 1070:1 1080:1 1090:1"
+        << 17;
     QTest::newRow("no Tile 5 in a fresh run")
         << edited("Tile 5=1\r\n", "") << Unloaded << "for position 5 it holds no orientation" << 17;
     QTest::newRow("empty file after an earlier load") << QByteArray() << Earlier << Earlier << 0;
     QTest::newRow("empty file in a fresh run") << QByteArray() << Unloaded << "for position 1 it holds no card" << 0;
     QTest::newRow("unusable values keep the earlier ones")
         << QByteArray("[Tile]\nDir 1=40000\nDir 2=NONE\n[Spin]\nTile 1=\n") << Earlier << Earlier << 0;
-    QTest::newRow("a number that names no card") << edited("Dir 4=1040", "Dir 4=7") << Earlier
+    QTest::newRow("a number that names no card")
+        << edited("Dir 4=1040", "Dir 4=7") << Earlier
         << "for position 4 it holds \"7\" as the card, which is not one of the nine cards" << 18;
     QTest::newRow("a negative card") << edited("Dir 1=1010", "Dir 1=-1070") << Unloaded
-        << "for position 1 it holds \"-1070\" as the card" << 18;
-    QTest::newRow("a negative orientation") << edited("Tile 9=1", "Tile 9=-2") << Unloaded
+                                     << "for position 1 it holds \"-1070\" as the card" << 18;
+    QTest::newRow("a negative orientation")
+        << edited("Tile 9=1", "Tile 9=-2") << Unloaded
         << "for position 9 it holds \"-2\" as the orientation, which is not one of the four orientations" << 18;
     QTest::newRow("a word for a number") << edited("Tile 2=1", "Tile 2=four") << Unloaded
-        << "for position 2 it holds \"four\" as the orientation" << 17;
-    QTest::newRow("a NUL in a value") << edited("Dir 3=1030", QByteArray("Dir 3=10\0" "30", 11)) << Unloaded
-        << "for position 3 it holds \"10\\x0030\" as the card" << 17;
-    QTest::newRow("a value of 49 characters") << edited("Dir 1=1010", "Dir 1=" + QByteArray(45, '0') + "1010") << Unloaded
-                                              << StartText << 18;
-    QTest::newRow("a value cut at 49 characters") << edited("Dir 1=1010", "Dir 1=" + QByteArray(46, '0') + "1010") << Unloaded
+                                         << "for position 2 it holds \"four\" as the orientation" << 17;
+    QTest::newRow("a NUL in a value") << edited("Dir 3=1030", QByteArray("Dir 3=10\0"
+                                                                         "30",
+                                                                         11))
+                                      << Unloaded << "for position 3 it holds \"10\\x0030\" as the card" << 17;
+    QTest::newRow("a value of 49 characters")
+        << edited("Dir 1=1010", "Dir 1=" + QByteArray(45, '0') + "1010") << Unloaded << StartText << 18;
+    QTest::newRow("a value cut at 49 characters")
+        << edited("Dir 1=1010", "Dir 1=" + QByteArray(46, '0') + "1010") << Unloaded
         << "for position 1 it holds \"" + QString(46, u'0') + "101\" as the card" << 18;
     QTest::newRow("a UTF-8 byte-order mark") << "\xEF\xBB\xBF" + StartFile << Unloaded << StartText << 18;
 }
@@ -418,12 +423,17 @@ void tst_SavedGame::failedWriteKeepsTheOldFile()
         const rlimit small{64, 64};
         ::setrlimit(RLIMIT_FSIZE, &small);
         const SaveOutcome outcome = saveBoard(bytesOf(dir.path()), boardFrom(StartText));
-        const bool named = outcome.reason.contains(path) && outcome.reason.contains(QString::fromLocal8Bit(std::strerror(EFBIG)));
-        ::_exit(outcome.status != SaveOutcome::Status::Failed ? 1 : !named ? 2 : outcome.hadSavedGame != !old.isEmpty() ? 3 : 0);
+        const bool named = outcome.reason.contains(path)
+                           && outcome.reason.contains(QString::fromLocal8Bit(std::strerror(EFBIG)));
+        ::_exit(outcome.status != SaveOutcome::Status::Failed ? 1
+                : !named                                      ? 2
+                : outcome.hadSavedGame != !old.isEmpty()      ? 3
+                                                              : 0);
     }
     int status = 0;
     QCOMPARE(::waitpid(child, &status, 0), child);
-    QVERIFY2(WIFEXITED(status), qPrintable(QStringLiteral("the save ended the process by signal %1").arg(WTERMSIG(status))));
+    QVERIFY2(WIFEXITED(status),
+             qPrintable(QStringLiteral("the save ended the process by signal %1").arg(WTERMSIG(status))));
     QCOMPARE(WEXITSTATUS(status), 0);
     QCOMPARE(readFile(path), old.isEmpty() ? QByteArray("<unreadable>") : old);
     QCOMPARE(folderEntries(dir.path()), old.isEmpty() ? QStringList() : QStringList{"game.ini"});

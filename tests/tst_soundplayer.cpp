@@ -40,10 +40,7 @@ QByteArray le16(quint16 v)
     return QByteArray(bytes, 2);
 }
 
-QByteArray le32(quint32 v)
-{
-    return le16(quint16(v & 0xFFFF)) + le16(quint16(v >> 16));
-}
+QByteArray le32(quint32 v) { return le16(quint16(v & 0xFFFF)) + le16(quint16(v >> 16)); }
 
 // A PCM WAV image of any sample size, channel count and rate.
 QByteArray wavImage(int bits, int channels, int rateHz, const QByteArray &samples)
@@ -74,10 +71,7 @@ QByteArray sweep(int bits, int frames, int channels)
 }
 
 // The same frame over and over, in the output format, so a sound's share of the recording can be counted.
-QByteArray constantFrame(qint16 left, qint16 right)
-{
-    return le16(quint16(left)) + le16(quint16(right));
-}
+QByteArray constantFrame(qint16 left, qint16 right) { return le16(quint16(left)) + le16(quint16(right)); }
 
 // The samples as they reach the output: converted by SDL's own conversion, as the player does.
 QByteArray toOutputFormat(SDL_AudioFormat format, int channels, int rateHz, const QByteArray &samples)
@@ -136,8 +130,7 @@ int exerciseWithoutDevice()
 
 } // namespace
 
-class tst_SoundPlayer : public QObject
-{
+class tst_SoundPlayer : public QObject {
     Q_OBJECT
 
 private slots:
@@ -157,8 +150,7 @@ private slots:
         QTest::addColumn<QByteArray>("expected");
 
         const QByteArray stereo16 = sweep(16, 2205, 2);
-        QTest::newRow("16-bit stereo 44100 Hz, as it comes")
-            << wavImage(16, 2, 44100, stereo16) << false << stereo16;
+        QTest::newRow("16-bit stereo 44100 Hz, as it comes") << wavImage(16, 2, 44100, stereo16) << false << stereo16;
         const QByteArray mono16 = sweep(16, 1102, 1);
         QTest::newRow("16-bit mono 22050 Hz")
             << wavImage(16, 1, 22050, mono16) << false << toOutputFormat(AUDIO_S16LSB, 1, 22050, mono16);

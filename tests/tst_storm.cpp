@@ -113,7 +113,8 @@ private slots:
         QVERIFY2(failure.isEmpty(), qPrintable(QStringLiteral("seed %1: %2").arg(seed).arg(failure)));
         QVERIFY(!session.board->isBusy());
         for (const QString &text : session.messages.texts())
-            QVERIFY2(text == QLatin1String("Your game has been saved") || text == QLatin1String("There are no saved games"),
+            QVERIFY2(text == QLatin1String("Your game has been saved")
+                         || text == QLatin1String("There are no saved games"),
                      qPrintable(text));
         qInfo("%d actions, %d inside pauses, %d wins", performed, insidePauses, wins.count);
         // The storm must really have hit the pauses, or it proves nothing about them.

@@ -16,10 +16,7 @@ QByteArray le16(quint16 v)
     return QByteArray(bytes, 2);
 }
 
-QByteArray le32(quint32 v)
-{
-    return le16(quint16(v & 0xFFFF)) + le16(quint16(v >> 16));
-}
+QByteArray le32(quint32 v) { return le16(quint16(v & 0xFFFF)) + le16(quint16(v >> 16)); }
 
 // A chunk with its size field taken from the body unless one is given, padded to even length.
 QByteArray chunk(const char *id, const QByteArray &body, qint64 declaredSize = -1)
@@ -30,10 +27,7 @@ QByteArray chunk(const char *id, const QByteArray &body, qint64 declaredSize = -
     return c;
 }
 
-QByteArray riff(const QByteArray &chunks)
-{
-    return "RIFF" + le32(quint32(4 + chunks.size())) + "WAVE" + chunks;
-}
+QByteArray riff(const QByteArray &chunks) { return "RIFF" + le32(quint32(4 + chunks.size())) + "WAVE" + chunks; }
 
 QByteArray fmtBody(quint16 tag, quint16 channels, quint32 rate, quint16 bits, int blockAlign = -1)
 {
@@ -65,8 +59,7 @@ QByteArray pcm16Stereo(const QByteArray &data)
 
 } // namespace
 
-class tst_WavImage : public QObject
-{
+class tst_WavImage : public QObject {
     Q_OBJECT
 
 private slots:
@@ -94,31 +87,28 @@ void tst_WavImage::parse_data()
     };
 
     QTest::newRow("16-bit stereo") << pcm16Stereo(data40) << true << S16 << 2 << 44100 << data40;
-    QTest::newRow("16-bit mono 22050")
-        << riff(chunk("fmt ", fmtBody(1, 1, 22050, 16)) + chunk("data", data40)) << true << S16 << 1 << 22050
-        << data40;
+    QTest::newRow("16-bit mono 22050") << riff(chunk("fmt ", fmtBody(1, 1, 22050, 16)) + chunk("data", data40)) << true
+                                       << S16 << 1 << 22050 << data40;
     QTest::newRow("8-bit mono 11025, odd length")
         << riff(chunk("fmt ", fmtBody(1, 1, 11025, 8)) + chunk("data", samples(41))) << true << U8 << 1 << 11025
         << samples(41);
-    QTest::newRow("extensible PCM")
-        << riff(chunk("fmt ", extensibleFmtBody(2, 48000, 16, PcmGuid)) + chunk("data", data40)) << true << S16 << 2
-        << 48000 << data40;
-    QTest::newRow("lowest rate 4000")
-        << riff(chunk("fmt ", fmtBody(1, 1, 4000, 8)) + chunk("data", data40)) << true << U8 << 1 << 4000 << data40;
-    QTest::newRow("highest rate 192000")
-        << riff(chunk("fmt ", fmtBody(1, 1, 192000, 8)) + chunk("data", data40)) << true << U8 << 1 << 192000
-        << data40;
+    QTest::newRow("extensible PCM") << riff(chunk("fmt ", extensibleFmtBody(2, 48000, 16, PcmGuid))
+                                            + chunk("data", data40))
+                                    << true << S16 << 2 << 48000 << data40;
+    QTest::newRow("lowest rate 4000") << riff(chunk("fmt ", fmtBody(1, 1, 4000, 8)) + chunk("data", data40)) << true
+                                      << U8 << 1 << 4000 << data40;
+    QTest::newRow("highest rate 192000") << riff(chunk("fmt ", fmtBody(1, 1, 192000, 8)) + chunk("data", data40))
+                                         << true << U8 << 1 << 192000 << data40;
     QTest::newRow("fmt with cbSize 0 before data")
-        << riff(chunk("fmt ", fmtBody(1, 2, 44100, 16) + le16(0)) + chunk("data", data40)) << true << S16 << 2
-        << 44100 << data40;
+        << riff(chunk("fmt ", fmtBody(1, 2, 44100, 16) + le16(0)) + chunk("data", data40)) << true << S16 << 2 << 44100
+        << data40;
     QTest::newRow("odd-sized chunks before data")
-        << riff(chunk("LIST", "abc") + fmt16s + chunk("junk", "x") + chunk("data", data40)) << true << S16 << 2
-        << 44100 << data40;
+        << riff(chunk("LIST", "abc") + fmt16s + chunk("junk", "x") + chunk("data", data40)) << true << S16 << 2 << 44100
+        << data40;
     QTest::newRow("empty chunk before data")
         << riff(fmt16s + chunk("fact", {}) + chunk("data", data40)) << true << S16 << 2 << 44100 << data40;
-    QTest::newRow("RIFF size zero")
-        << QByteArray("RIFF" + le32(0) + "WAVE" + fmt16s + chunk("data", data40)) << true << S16 << 2 << 44100
-        << data40;
+    QTest::newRow("RIFF size zero") << QByteArray("RIFF" + le32(0) + "WAVE" + fmt16s + chunk("data", data40)) << true
+                                    << S16 << 2 << 44100 << data40;
     QTest::newRow("trailing bytes after data")
         << pcm16Stereo(data40) + chunk("LIST", samples(10)) + "garbage" << true << S16 << 2 << 44100 << data40;
     QTest::newRow("data cut in the middle of a frame")
@@ -144,7 +134,8 @@ void tst_WavImage::parse_data()
     invalid("three channels", riff(chunk("fmt ", fmtBody(1, 3, 44100, 16)) + chunk("data", data40)));
     invalid("24-bit", riff(chunk("fmt ", fmtBody(1, 2, 44100, 24)) + chunk("data", data40)));
     invalid("32-bit float", riff(chunk("fmt ", fmtBody(3, 2, 44100, 32)) + chunk("data", data40)));
-    invalid("extensible float", riff(chunk("fmt ", extensibleFmtBody(2, 48000, 32, FloatGuid)) + chunk("data", data40)));
+    invalid("extensible float",
+            riff(chunk("fmt ", extensibleFmtBody(2, 48000, 32, FloatGuid)) + chunk("data", data40)));
     invalid("extensible too short",
             riff(chunk("fmt ", extensibleFmtBody(2, 48000, 16, PcmGuid).first(30)) + chunk("data", data40)));
     invalid("rate 0", riff(chunk("fmt ", fmtBody(1, 1, 0, 8)) + chunk("data", data40)));
@@ -152,7 +143,8 @@ void tst_WavImage::parse_data()
     invalid("rate 192001", riff(chunk("fmt ", fmtBody(1, 1, 192001, 8)) + chunk("data", data40)));
     invalid("huge rate", riff(chunk("fmt ", fmtBody(1, 1, 0xFFFFFFFF, 8)) + chunk("data", data40)));
     invalid("block align disagrees", riff(chunk("fmt ", fmtBody(1, 2, 44100, 16, 2)) + chunk("data", data40)));
-    invalid("chunk before data runs past the end", riff(fmt16s + chunk("LIST", samples(10), 200) + chunk("data", data40)));
+    invalid("chunk before data runs past the end",
+            riff(fmt16s + chunk("LIST", samples(10), 200) + chunk("data", data40)));
     invalid("huge chunk before data", riff(fmt16s + chunk("LIST", samples(10), 0xFFFFFFFF) + chunk("data", data40)));
     invalid("huge fmt size", riff(chunk("fmt ", fmtBody(1, 2, 44100, 16), 0xFFFFFFFE) + chunk("data", data40)));
 }
@@ -198,8 +190,8 @@ void tst_WavImage::everyTruncationYieldsWholeFramesOfTheSamples()
 // Random damage to a good image must never give a view that leaves the image or splits a frame.
 void tst_WavImage::damagedImagesStayInsideTheImage()
 {
-    const QByteArray original =
-        riff(chunk("LIST", "abc") + chunk("fmt ", extensibleFmtBody(2, 48000, 16, PcmGuid)) + chunk("data", samples(64)));
+    const QByteArray original = riff(chunk("LIST", "abc") + chunk("fmt ", extensibleFmtBody(2, 48000, 16, PcmGuid))
+                                     + chunk("data", samples(64)));
     QRandomGenerator random(20240607);
     int validCount = 0;
     for (int round = 0; round < 20000; ++round) {

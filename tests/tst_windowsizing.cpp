@@ -32,11 +32,14 @@ private slots:
         QTest::addColumn<QSize>("outer");
         QTest::addColumn<QSize>("client");
         // The board: its menu bar and client area together take the inside, one pixel more each way.
-        QTest::newRow("board") << 521 << 540 << false << int(BorderStyle::FixedSingle) << QSize(528, 566) << QSize(522, 541);
+        QTest::newRow("board") << 521 << 540 << false << int(BorderStyle::FixedSingle) << QSize(528, 566)
+                               << QSize(522, 541);
         // The splash has no frame: the whole outer size is the window, as large as its picture.
         QTest::newRow("splash") << 402 << 246 << false << int(BorderStyle::None) << QSize(409, 272) << QSize(409, 272);
-        QTest::newRow("help") << 440 << 280 << true << int(BorderStyle::FixedTool) << QSize(447, 325) << QSize(441, 304);
-        QTest::newRow("win") << 312 << 130 << false << int(BorderStyle::FixedTool) << QSize(319, 156) << QSize(313, 135);
+        QTest::newRow("help") << 440 << 280 << true << int(BorderStyle::FixedTool) << QSize(447, 325)
+                              << QSize(441, 304);
+        QTest::newRow("win") << 312 << 130 << false << int(BorderStyle::FixedTool) << QSize(319, 156)
+                             << QSize(313, 135);
     }
     void windowSizes()
     {

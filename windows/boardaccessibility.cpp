@@ -126,7 +126,10 @@ public:
     int rowIndex() const override { return positionRow(tile()->position()); }
     int columnExtent() const override { return 1; }
     int rowExtent() const override { return 1; }
-    QAccessibleInterface *table() const override { return QAccessible::queryAccessibleInterface(tile()->parentWidget()); }
+    QAccessibleInterface *table() const override
+    {
+        return QAccessible::queryAccessibleInterface(tile()->parentWidget());
+    }
 };
 
 // A spin handle: a button named for the card it turns.

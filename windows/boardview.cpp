@@ -39,15 +39,9 @@ BoardView::BoardView(QWidget *parent)
         handle->raise();
 }
 
-TileWidget *BoardView::tile(int position) const
-{
-    return m_tiles.at(static_cast<std::size_t>(position - 1));
-}
+TileWidget *BoardView::tile(int position) const { return m_tiles.at(static_cast<std::size_t>(position - 1)); }
 
-SpinHandle *BoardView::spinHandle(int position) const
-{
-    return m_handles.at(static_cast<std::size_t>(position - 1));
-}
+SpinHandle *BoardView::spinHandle(int position) const { return m_handles.at(static_cast<std::size_t>(position - 1)); }
 
 void BoardView::keyPressEvent(QKeyEvent *event)
 {

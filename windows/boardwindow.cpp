@@ -4,8 +4,8 @@
 #include "game/descriptions.h"
 #include "platform/desktop.h"
 #include "platform/filereading.h"
-#include "platform/pause.h"
 #include "platform/gamefolders.h"
+#include "platform/pause.h"
 #include "platform/soundplayer.h"
 #include "platform/windowsizing.h"
 #include "savegame/savedgame.h"
@@ -53,10 +53,7 @@ BoardWindow::BoardWindow()
     setWindowTitle(QString::fromLatin1(GameTitle));
 }
 
-BoardWindow::~BoardWindow()
-{
-    delete m_splash.data();
-}
+BoardWindow::~BoardWindow() { delete m_splash.data(); }
 
 SplashWindow *BoardWindow::takeSplash()
 {
@@ -65,10 +62,7 @@ SplashWindow *BoardWindow::takeSplash()
     return splash;
 }
 
-void BoardWindow::setStepPause(Pause pause)
-{
-    m_pause = std::move(pause);
-}
+void BoardWindow::setStepPause(Pause pause) { m_pause = std::move(pause); }
 
 bool BoardWindow::setUp()
 {
@@ -146,15 +140,9 @@ void BoardWindow::addEntry(QMenu *menu, const char *name, const QString &caption
     connect(action, &QAction::triggered, this, std::move(command), Qt::QueuedConnection);
 }
 
-TileWidget *BoardWindow::tile(int position) const
-{
-    return m_view->tile(position);
-}
+TileWidget *BoardWindow::tile(int position) const { return m_view->tile(position); }
 
-SpinHandle *BoardWindow::spinHandle(int position) const
-{
-    return m_view->spinHandle(position);
-}
+SpinHandle *BoardWindow::spinHandle(int position) const { return m_view->spinHandle(position); }
 
 bool BoardWindow::event(QEvent *event)
 {
@@ -224,10 +212,7 @@ void BoardWindow::runSequence(Sequence sequence)
     m_busy = false;
 }
 
-bool BoardWindow::superseded() const
-{
-    return m_closing || m_pending;
-}
+bool BoardWindow::superseded() const { return m_closing || m_pending; }
 
 void BoardWindow::pauseAfterStep()
 {
@@ -390,9 +375,9 @@ void BoardWindow::loadSavedGame()
         return;
     }
     if (outcome.status == LoadOutcome::Status::Refused) {
-        showGameMessage(
-            QStringLiteral("The saved game could not be loaded: %1.\n\nYour game is unchanged.").arg(outcome.reason),
-            MessageIcon::Exclamation);
+        showGameMessage(QStringLiteral("The saved game could not be loaded: %1.\n\nYour game is unchanged.")
+                            .arg(outcome.reason),
+                        MessageIcon::Exclamation);
         return;
     }
     if (outcome.status != LoadOutcome::Status::Loaded)
@@ -436,19 +421,10 @@ void BoardWindow::rebuildSteps(const Pictures &pictures)
     m_game.finishRebuild();
 }
 
-void BoardWindow::showRules()
-{
-    showHelpWindow(HelpMode::Rules);
-}
+void BoardWindow::showRules() { showHelpWindow(HelpMode::Rules); }
 
-void BoardWindow::showExample()
-{
-    showExampleViewer();
-}
+void BoardWindow::showExample() { showExampleViewer(); }
 
-void BoardWindow::showAbout()
-{
-    showHelpWindow(HelpMode::About);
-}
+void BoardWindow::showAbout() { showHelpWindow(HelpMode::About); }
 
 } // namespace quintrel

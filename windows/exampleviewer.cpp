@@ -67,7 +67,8 @@ ExampleViewer::ExampleViewer(QWidget *parent)
 bool ExampleViewer::loadPicture()
 {
     using namespace FrameMetrics;
-    centreOnScreen(this, QSize(ClientWidth + 2 * FixedFrameWidth, ClientHeight + ToolCaptionHeight + 2 * FixedFrameWidth));
+    centreOnScreen(this,
+                   QSize(ClientWidth + 2 * FixedFrameWidth, ClientHeight + ToolCaptionHeight + 2 * FixedFrameWidth));
 
     const QByteArray path = dataFile("SOUND/example.gif");
     const QImage picture = readPicture(path, ExamplePictureCap);
@@ -105,10 +106,7 @@ void ExampleViewer::setUpScrollBar()
     m_scrollBar->setSingleStep(static_cast<int>(std::lround(viewport / 5.0)));
 }
 
-void ExampleViewer::movePictureTo(int top)
-{
-    m_picture->move(0, top);
-}
+void ExampleViewer::movePictureTo(int top) { m_picture->move(0, top); }
 
 void ExampleViewer::keyPressEvent(QKeyEvent *event)
 {

@@ -253,7 +253,8 @@ bool HelpWindow::eventFilter(QObject *watched, QEvent *event)
 void HelpWindow::openMakerPage()
 {
     if (!openWebAddress(QUrl(QString::fromLatin1(MakerWebAddress))))
-        showMessage(QStringLiteral("oops, unable to link you there"), QString::fromLatin1(ApplicationTitle), MessageIcon::None);
+        showMessage(QStringLiteral("oops, unable to link you there"), QString::fromLatin1(ApplicationTitle),
+                    MessageIcon::None);
 }
 
 void showHelpWindow(HelpMode mode)

@@ -33,15 +33,9 @@ void SpinHandle::disarm()
     unsetCursor();
 }
 
-void SpinHandle::enterEvent(QEnterEvent *)
-{
-    arm();
-}
+void SpinHandle::enterEvent(QEnterEvent *) { arm(); }
 
-void SpinHandle::leaveEvent(QEvent *)
-{
-    disarm();
-}
+void SpinHandle::leaveEvent(QEvent *) { disarm(); }
 
 void SpinHandle::mouseMoveEvent(QMouseEvent *event)
 {
@@ -58,7 +52,8 @@ void SpinHandle::mousePressEvent(QMouseEvent *event)
 
 void SpinHandle::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool click = m_pressed && m_armed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool click = m_pressed && m_armed && event->button() == Qt::LeftButton
+                       && rect().contains(event->position().toPoint());
     m_pressed = false;
     if (click)
         emit clicked(m_position);

@@ -53,10 +53,7 @@ QSize TileWidget::pictureSize() const
     return m_picture.deviceIndependentSize().toSize();
 }
 
-QRect TileWidget::clickableArea() const
-{
-    return m_marked ? rect() : QRect(QPoint(0, 0), pictureSize());
-}
+QRect TileWidget::clickableArea() const { return m_marked ? rect() : QRect(QPoint(0, 0), pictureSize()); }
 
 void TileWidget::paintEvent(QPaintEvent *)
 {
@@ -87,7 +84,8 @@ void TileWidget::mousePressEvent(QMouseEvent *event)
 
 void TileWidget::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool click = m_pressed && event->button() == Qt::LeftButton && clickableArea().contains(event->position().toPoint());
+    const bool click = m_pressed && event->button() == Qt::LeftButton
+                       && clickableArea().contains(event->position().toPoint());
     m_pressed = false;
     if (click)
         emit clicked(m_position);

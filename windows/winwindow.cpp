@@ -3,8 +3,8 @@
 
 #include "platform/desktop.h"
 #include "platform/gamefolders.h"
-#include "platform/windowsizing.h"
 #include "platform/soundplayer.h"
+#include "platform/windowsizing.h"
 
 #include <QAccessible>
 #include <QFile>

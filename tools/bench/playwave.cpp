@@ -50,8 +50,7 @@ int main(int argc, char *argv[])
         if (first) {
             start = Clock::now();
             quintrel::playWave(image);
-            std::printf("first playWave, opening the device: %.1f ms\n",
-                        microsecondsSince(start) / 1000.0);
+            std::printf("first playWave, opening the device: %.1f ms\n", microsecondsSince(start) / 1000.0);
             first = false;
         }
         std::vector<double> times;
@@ -62,9 +61,8 @@ int main(int argc, char *argv[])
             times.push_back(microsecondsSince(start));
         }
         std::sort(times.begin(), times.end());
-        std::printf("playWave of %s (%lld bytes): median %.1f us, longest %.1f us over %d calls\n",
-                    qPrintable(name), static_cast<long long>(image.size()), times[times.size() / 2], times.back(),
-                    Calls);
+        std::printf("playWave of %s (%lld bytes): median %.1f us, longest %.1f us over %d calls\n", qPrintable(name),
+                    static_cast<long long>(image.size()), times[times.size() / 2], times.back(), Calls);
     }
     quintrel::stopSound();
     quintrel::shutdownSound();

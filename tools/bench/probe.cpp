@@ -174,8 +174,8 @@ Look look(Display *display, const Board &board)
     for (int row = 0; row < 3; ++row) {
         for (int sample = 0; sample < int(std::size(SampleRows)); ++sample) {
             XImage *image = XGetImage(display, DefaultRootWindow(display), board.x,
-                                      board.y + Pitch * row + SampleRows[sample], 2 * Pitch + TileSize, 1,
-                                      AllPlanes, ZPixmap);
+                                      board.y + Pitch * row + SampleRows[sample], 2 * Pitch + TileSize, 1, AllPlanes,
+                                      ZPixmap);
             if (!image)
                 fail("cannot read the screen");
             for (int column = 0; column < 3; ++column) {
@@ -215,8 +215,8 @@ double longestLookGap = 0;
 // Times the nine tiles as they come up one after another: the moment each one first shows a
 // picture after `since`. Returns false on a timeout.
 // The processor time of `pid` is read when the first and when the last tile come up.
-bool timeSteps(Display *display, const Board &board, std::vector<double> &steps, Clock::time_point since,
-               int timeoutMs, pid_t pid, double &cpuAtFirst, double &cpuAtLast)
+bool timeSteps(Display *display, const Board &board, std::vector<double> &steps, Clock::time_point since, int timeoutMs,
+               pid_t pid, double &cpuAtFirst, double &cpuAtLast)
 {
     bool seen[9] = {};
     int count = 0;
@@ -294,8 +294,8 @@ int session(pid_t pid)
     // is quick, so the first look at the tiles comes before the deal's first card.
     Window window = findWindow(display, mapped, "Quintrel", 522, 541);
     XWindowAttributes mappedAttributes;
-    if (!window && XGetWindowAttributes(display, mapped, &mappedAttributes) && mappedAttributes.width == 522 &&
-        mappedAttributes.height == 541)
+    if (!window && XGetWindowAttributes(display, mapped, &mappedAttributes) && mappedAttributes.width == 522
+        && mappedAttributes.height == 541)
         window = mapped;
     for (int i = 0; i < 200 && !window; ++i, sleepMs(5))
         window = findWindow(display, DefaultRootWindow(display), "Quintrel", 522, 541);
@@ -319,8 +319,7 @@ int session(pid_t pid)
         dealLast = std::max(dealLast, std::abs(step));
     }
     const double dealWall = dealLast - dealFirst;
-    std::printf("deal_cpu_ms=%.1f deal_cpu_percent=%.2f\n", dealCpu,
-                100.0 * dealCpu / dealWall);
+    std::printf("deal_cpu_ms=%.1f deal_cpu_percent=%.2f\n", dealCpu, 100.0 * dealCpu / dealWall);
     printPauses("deal", deal);
 
     // Ten seconds of rest after the deal, the screen left alone. The sound device closes a

@@ -21,8 +21,7 @@ inline bool isUpperHalf(int code) { return (code & 1) == 0; }
 // Sides in a card's own frame: 0 top, 1 right, 2 bottom, 3 left.
 using CardEdges = std::array<int, 4>;
 
-struct Placement
-{
+struct Placement {
     int card = 0;        // 0..8 (card identifier 1010 + 10 * card)
     int orientation = 1; // 1..4
 };
@@ -47,17 +46,18 @@ inline int edgeFromLetter(char c)
 }
 inline char letterFromEdge(int code) { return (isUpperHalf(code) ? "SHDC" : "shdc")[suitOf(code)]; }
 
-struct SolveResult
-{
-    std::vector<Arrangement> solutions;      // every arrangement that fits on all 12 seams
+struct SolveResult {
+    std::vector<Arrangement> solutions;       // every arrangement that fits on all 12 seams
     std::array<std::uint64_t, 3> byMisfits{}; // arrangements that fit on 12, 11 and 10 seams
 };
 
 // Exhaustive depth-first search over all 9! * 4^9 arrangements, pruned once more than maxMisfits seams fail.
-class Solver
-{
+class Solver {
 public:
-    explicit Solver(const std::array<CardEdges, CardCount> &table) : m_table(table) {}
+    explicit Solver(const std::array<CardEdges, CardCount> &table)
+        : m_table(table)
+    {
+    }
 
     SolveResult solve(int maxMisfits = 2)
     {

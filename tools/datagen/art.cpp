@@ -217,11 +217,13 @@ void drawTitle(QPainter &p)
     p.fillRect(all, ground);
 
     // Faint suit figures scattered in the ground.
-    const struct
-    {
+    const struct {
         int suit;
         double x, y, size, angle;
-    } faint[] = {{1, 190, 40, 30, -15}, {2, 380, 60, 26, 12}, {3, 215, 230, 28, 10}, {1, 380, 228, 24, -8},
+    } faint[] = {{1, 190, 40, 30, -15},
+                 {2, 380, 60, 26, 12},
+                 {3, 215, 230, 28, 10},
+                 {1, 380, 228, 24, -8},
                  {0, 305, 28, 20, 20}};
     for (const auto &f : faint) {
         p.save();
@@ -308,8 +310,8 @@ void drawHelpTitle(QPainter &p)
     p.fillRect(all, field);
     const QFont name = font("DejaVuSans-Bold.ttf", 29, true);
     for (int k = 0; k < 2; ++k) {
-        const QPainterPath letters =
-            textPath(name, k == 0 ? QStringLiteral("QUIN") : QStringLiteral("TREL"), QPointF(52, 40 + 36 * k));
+        const QPainterPath letters = textPath(name, k == 0 ? QStringLiteral("QUIN") : QStringLiteral("TREL"),
+                                              QPointF(52, 40 + 36 * k));
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0x1c, 0x2e, 0x5e, 120));
         p.drawPath(letters.translated(1.5, 2));
@@ -329,8 +331,7 @@ void drawHelpTitle(QPainter &p)
 void drawCardFan(QPainter &p, const QPointF &pivot, double cardWidth)
 {
     const double h = cardWidth * 1.4;
-    const struct
-    {
+    const struct {
         double angle;
         int suit;
     } cards[] = {{-30, 1}, {0, 0}, {30, 3}};
@@ -460,7 +461,8 @@ bool Generator::windowArt()
     const QImage banner = quantize(renderSupersampled(312, 132, 4, drawBanner), 256);
     const QImage helpTitle = quantize(renderSupersampled(104, 134, 4, drawHelpTitle), 64);
     const QImage logo = quantize(renderSupersampled(136, 98, 4, drawLogo), 256);
-    if (!writeGif(title, out(QStringLiteral("art/title.gif"))) || !writeGif(banner, out(QStringLiteral("art/banner.gif")))
+    if (!writeGif(title, out(QStringLiteral("art/title.gif")))
+        || !writeGif(banner, out(QStringLiteral("art/banner.gif")))
         || !writeGif(helpTitle, out(QStringLiteral("art/helptitle.gif")))
         || !writeBmp8(logo, out(QStringLiteral("art/logo.bmp"))))
         return fail(QStringLiteral("cannot write the window pictures"));
@@ -472,7 +474,8 @@ bool Generator::icons()
     QList<QImage> sizes;
     for (int size : {16, 32, 48})
         sizes << renderSupersampled(size, size, 8, [size](QPainter &p) { drawIcon(p, size); });
-    const QImage splash = quantizeWithTransparency(renderSupersampled(32, 32, 8, [](QPainter &p) { drawIcon(p, 32); }), 15);
+    const QImage splash = quantizeWithTransparency(renderSupersampled(32, 32, 8, [](QPainter &p) { drawIcon(p, 32); }),
+                                                   15);
     if (!writeIco(sizes, out(QStringLiteral("data/SOUND/QUINTREL.ICO")))
         || !writeIco({splash}, out(QStringLiteral("art/splash.ico")))
         || !writePng(handPointer(), out(QStringLiteral("art/hand.png"))))

@@ -118,8 +118,7 @@ void paintExample(QPainter &p)
     seam(p, QPointF(192, 78), demo("cSHd"), demo("HdCs"));
     tick(p, QPointF(38 + 50, 236), true);
     tick(p, QPointF(192 + 50, 236), false);
-    words(p, QRectF(14, 252, 150, 48), QStringLiteral("Upper and lower half of one suit: they fit."),
-          Qt::AlignHCenter);
+    words(p, QRectF(14, 252, 150, 48), QStringLiteral("Upper and lower half of one suit: they fit."), Qt::AlignHCenter);
     words(p, QRectF(168, 252, 150, 48), QStringLiteral("Two upper halves: they do not fit."), Qt::AlignHCenter);
 
     heading(p, 300, QStringLiteral("Turning a card"));

@@ -1,9 +1,9 @@
 // The card pictures and the board renders; the other steps live in their own files.
 #include "generators.h"
 
+#include "../../game/cardedges.h"
 #include "cards.h"
 #include "imaging.h"
-#include "../../game/cardedges.h"
 
 #include <QDir>
 
@@ -16,7 +16,11 @@ const cardset::Arrangement &storedSolution()
     return solution;
 }
 
-Generator::Generator(const QString &sourceRoot, const QString &outRoot) : m_source(sourceRoot), m_out(outRoot) {}
+Generator::Generator(const QString &sourceRoot, const QString &outRoot)
+    : m_source(sourceRoot)
+    , m_out(outRoot)
+{
+}
 
 bool Generator::fail(const QString &message)
 {

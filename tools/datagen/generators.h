@@ -8,8 +8,7 @@
 
 namespace quintrel::datagen {
 
-class Generator
-{
+class Generator {
 public:
     Generator(const QString &sourceRoot, const QString &outRoot);
 

@@ -56,16 +56,14 @@ QImage downsample(const QImage &source, int factor)
 
 namespace {
 
-struct ColourCount
-{
+struct ColourCount {
     QRgb rgb;
     qint64 count;
 };
 
 int channel(QRgb c, int axis) { return axis == 0 ? qRed(c) : axis == 1 ? qGreen(c) : qBlue(c); }
 
-struct Box
-{
+struct Box {
     std::vector<ColourCount> colours;
     qint64 population = 0;
     int longestAxis = 0;
@@ -255,7 +253,7 @@ bool writeGif(const QImage &indexed, const QString &path)
         map->Colors[i] = {GifByteType(qRed(c)), GifByteType(qGreen(c)), GifByteType(qBlue(c))};
     }
     bool ok = EGifPutScreenDesc(gif, indexed.width(), indexed.height(), bits, 0, map) == GIF_OK
-        && EGifPutImageDesc(gif, 0, 0, indexed.width(), indexed.height(), false, nullptr) == GIF_OK;
+              && EGifPutImageDesc(gif, 0, 0, indexed.width(), indexed.height(), false, nullptr) == GIF_OK;
     for (int y = 0; ok && y < indexed.height(); ++y)
         ok = EGifPutLine(gif, const_cast<GifPixelType *>(indexed.constScanLine(y)), indexed.width()) == GIF_OK;
     GifFreeMapObject(map);
@@ -426,9 +424,8 @@ QHash<QString, QString> &families()
 bool loadFonts()
 {
     const QString dir = QStringLiteral("/usr/share/fonts/truetype/dejavu/");
-    for (const char *name : {"DejaVuSans.ttf", "DejaVuSans-Bold.ttf", "DejaVuSansCondensed-Bold.ttf",
-                             "DejaVuSerif.ttf", "DejaVuSerif-Bold.ttf", "DejaVuSerif-BoldItalic.ttf",
-                             "DejaVuSerifCondensed-Bold.ttf"}) {
+    for (const char *name : {"DejaVuSans.ttf", "DejaVuSans-Bold.ttf", "DejaVuSansCondensed-Bold.ttf", "DejaVuSerif.ttf",
+                             "DejaVuSerif-Bold.ttf", "DejaVuSerif-BoldItalic.ttf", "DejaVuSerifCondensed-Bold.ttf"}) {
         const int id = QFontDatabase::addApplicationFont(dir + QLatin1String(name));
         if (id < 0)
             return false;

@@ -19,8 +19,8 @@ namespace {
 int generateInto(const QString &sourceRoot, const QString &outRoot, bool quiet)
 {
     Generator gen(sourceRoot, outRoot);
-    const bool ok = gen.cards() && gen.boardRenders() && gen.sounds() && gen.texts() && gen.icons()
-        && gen.windowArt() && gen.example();
+    const bool ok = gen.cards() && gen.boardRenders() && gen.sounds() && gen.texts() && gen.icons() && gen.windowArt()
+                    && gen.example();
     if (!ok) {
         std::fprintf(stderr, "quintrel_datagen: %s\n", qPrintable(gen.error()));
         return 1;

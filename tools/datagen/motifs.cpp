@@ -12,10 +12,14 @@ namespace quintrel::datagen {
 QColor suitColour(int suit)
 {
     switch (suit) {
-    case 0: return QColor(0x23, 0x26, 0x33); // spade: near black
-    case 1: return QColor(0xc8, 0x1e, 0x2b); // heart: red
-    case 2: return QColor(0x1f, 0x5f, 0xc4); // diamond: blue
-    default: return QColor(0x1f, 0x7d, 0x3a); // club: green
+    case 0:
+        return QColor(0x23, 0x26, 0x33); // spade: near black
+    case 1:
+        return QColor(0xc8, 0x1e, 0x2b); // heart: red
+    case 2:
+        return QColor(0x1f, 0x5f, 0xc4); // diamond: blue
+    default:
+        return QColor(0x1f, 0x7d, 0x3a); // club: green
     }
 }
 
@@ -95,10 +99,14 @@ QPainterPath diamond()
 QPainterPath suitPath(int suit)
 {
     switch (suit) {
-    case 0: return spade();
-    case 1: return heart();
-    case 2: return diamond();
-    default: return club();
+    case 0:
+        return spade();
+    case 1:
+        return heart();
+    case 2:
+        return diamond();
+    default:
+        return club();
     }
 }
 

@@ -17,10 +17,12 @@ namespace {
 constexpr int SampleRateHz = 22050;
 
 // A small fixed pseudo-random generator, so that every run gives the same noise.
-class Noise
-{
+class Noise {
 public:
-    explicit Noise(std::uint32_t seed) : m_state(seed ? seed : 1u) {}
+    explicit Noise(std::uint32_t seed)
+        : m_state(seed ? seed : 1u)
+    {
+    }
     double next() // uniform in [-1, 1)
     {
         m_state ^= m_state << 13;
@@ -35,8 +37,7 @@ private:
 };
 
 // Band-pass biquad (constant peak gain).
-class BandPass
-{
+class BandPass {
 public:
     BandPass(double centreHz, double q)
     {
@@ -185,8 +186,7 @@ QByteArray applause()
 
 bool Generator::sounds()
 {
-    const struct
-    {
+    const struct {
         const char *name;
         QByteArray bytes;
     } files[] = {{"SNIP1.WAV", snip()}, {"CLICK.WAV", click()}, {"APPLAUS.WAV", applause()}};
