@@ -320,6 +320,70 @@ check_damaged() {
     note "garbage GAME.INI: refused with a message, the game kept, and a save over it works"
 }
 
+# Files that are no data files: a pipe, then a file far beyond its kind's size, in place of one
+# data file of each kind. Nothing may hang or eat the memory; each is treated as unreadable.
+check_untrusted() {
+    local base="$FOLDER" kind
+    fresh_folder() { rm -rf "$base"; copy_program_folder "$prepared" "$exe"; }
+    # put_in_place KIND FILE SIZE: a pipe, or a file of SIZE bytes (sparse, so it costs nothing).
+    put_in_place() {
+        rm -f "$2"
+        if [ "$1" = pipe ]; then mkfifo "$2"; else truncate -s "$3" "$2"; fi
+    }
+    for kind in pipe oversized; do
+        # The window icon: a message before any window, and the program ends.
+        fresh_folder
+        put_in_place $kind "$FOLDER/SOUND/QUINTREL.ICO" 5M
+        start_program "$FOLDER"
+        wait_for 20 "the message about the icon ($kind)" has_window_titled Quintrel
+        press_in "$(window_titled Quintrel)" Return
+        wait_for_exit 10
+        [ "$STATUS" != 0 ] || die "a program without its icon ended with status 0"
+
+        # A sound, a card picture, the rules, the example picture and the saved game at once.
+        fresh_folder
+        put_in_place $kind "$FOLDER/SOUND/SNIP1.WAV" 17M
+        put_in_place $kind "$FOLDER/1050/1.gif" 2M
+        put_in_place $kind "$FOLDER/rules.txt" 1M
+        put_in_place $kind "$FOLDER/SOUND/example.gif" 5M
+        put_in_place $kind "$FOLDER/GAME.INI" 5M
+        start_program "$FOLDER"
+        wait_for 20 "the splash window ($kind sound)" has_window_titled "$SPLASH_TITLE"
+        press_in "$(window_titled "$SPLASH_TITLE")" Return
+        wait_for 10 "the board window" has_board
+        locate_board
+        wait_for 10 "the message about card picture 1050/1.gif ($kind)" has_dialog
+        press_in "$(dialog_window)" Return
+        wait_for 10 "the rest of the deal" board_shows_but_5 "1010:1 1020:1 1030:1 1040:1 - 1060:1 1070:1 1080:1 1090:1"
+
+        menu_command h r
+        wait_for 10 "the message about rules.txt ($kind)" has_dialog
+        press_in "$(dialog_window)" Return
+        wait_for 10 "the help window" has_window_titled "Quintrel - Help"
+        press_in "$(window_titled "Quintrel - Help")" Escape
+        wait_for 5 "the help window to close" no_window_titled "Quintrel - Help"
+
+        menu_command h e
+        wait_for 10 "the message about example.gif ($kind)" has_dialog
+        press_in "$(dialog_window)" Return
+        wait_for 5 "the message to close" no_dialog
+        has_window_titled "Example - Quintrel" && die "the example viewer opened on a $kind"
+
+        menu_command f l
+        if [ $kind = oversized ]; then
+            # Too large to be a saved game: said so, and the game stays.
+            wait_for 10 "the message about GAME.INI" has_dialog
+            press_in "$(dialog_window)" Return
+            wait_for 5 "the message to close" no_dialog
+        fi
+        click_handle 2
+        wait_for 5 "a turn after the load ($kind)" board_shows_but_5 \
+            "1010:1 1020:2 1030:1 1040:1 - 1060:1 1070:1 1080:1 1090:1"
+        exit_through_menu
+        note "$kind in place of the icon, a sound, a card picture, rules.txt, example.gif and GAME.INI: no hang, the game plays"
+    done
+}
+
 # A blind player's game: the program on a private session bus with the accessibility bus, Qt's
 # accessibility on, played to the win by screenreader.py from what the accessibility tree says.
 check_screenreader() {
@@ -352,7 +416,7 @@ board_shows_but_5() {
 case "$check" in
 startup) check_startup return ;;
 startup_click) check_startup click ;;
-handle | swap | save | load | win | help | exit | exit_during_deal | largefonts | damaged | screenreader) "check_$check" ;;
+handle | swap | save | load | win | help | exit | exit_during_deal | largefonts | damaged | untrusted | screenreader) "check_$check" ;;
 *) echo "unknown check $check" >&2; exit 2 ;;
 esac
 no_crash_report || die "the program reported: $(cat "$E2E_WORK/program.err")"
