@@ -18,7 +18,8 @@ phase_done() {
 }
 
 echo "== Build (g++, RelWithDebInfo)"
-quintrel_build "$QUINTREL_ROOT/build" RelWithDebInfo -DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld
+quintrel_build "$QUINTREL_ROOT/build" RelWithDebInfo -DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld -DQUINTREL_TESTS=ON \
+    -DQUINTREL_TOOLS=ON
 phase_done build
 
 echo "== Test"

@@ -1,7 +1,14 @@
-// tst_gamefolders.cpp: naming the files of the game's folders, with one separator after the folder.
+// tst_gamefolders.cpp: finding the game's folders from where the executable lies, making the save
+// folder, and naming the files of the folders with one separator after the folder.
 #include "platform/gamefolders.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace quintrel;
 
@@ -31,6 +38,92 @@ private slots:
         QFETCH(QByteArray, path);
         setGameFolders(folder, folder);
         QCOMPARE(dataFile(name), path);
+    }
+
+    // Paths below a scratch root; an XDG_DATA_HOME that starts with "/" lies below it too.
+    void findsFolders_data()
+    {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QByteArray>("xdgDataHome");
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<QByteArray>("save");
+        QTest::addColumn<bool>("own");
+        const QString icon = QStringLiteral("SOUND/QUINTREL.ICO");
+        QTest::newRow("copied folder") << QStringList{"usr/bin/" + icon} << QByteArray("/xdg") << QByteArray("usr/bin")
+                                       << QByteArray("usr/bin") << true;
+        QTest::newRow("data beside wins over an installed copy")
+            << QStringList{"usr/bin/" + icon, "usr/share/quintrel/" + icon} << QByteArray() << QByteArray("usr/bin")
+            << QByteArray("usr/bin") << true;
+        QTest::newRow("installed") << QStringList{"usr/share/quintrel/" + icon} << QByteArray("/xdg")
+                                   << QByteArray("usr/share/quintrel") << QByteArray("xdg/quintrel") << false;
+        QTest::newRow("installed with damaged data")
+            << QStringList{"usr/share/quintrel/rules.txt"} << QByteArray("/xdg") << QByteArray("usr/share/quintrel")
+            << QByteArray("xdg/quintrel") << false;
+        QTest::newRow("XDG_DATA_HOME empty")
+            << QStringList{"usr/share/quintrel/" + icon} << QByteArray() << QByteArray("usr/share/quintrel")
+            << QByteArray("home/.local/share/quintrel") << false;
+        QTest::newRow("XDG_DATA_HOME relative")
+            << QStringList{"usr/share/quintrel/" + icon} << QByteArray("xdg") << QByteArray("usr/share/quintrel")
+            << QByteArray("home/.local/share/quintrel") << false;
+        QTest::newRow("no data anywhere")
+            << QStringList{} << QByteArray("/xdg") << QByteArray("usr/bin") << QByteArray("usr/bin") << true;
+    }
+    void findsFolders()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(QByteArray, xdgDataHome);
+        QFETCH(QByteArray, data);
+        QFETCH(QByteArray, save);
+        QFETCH(bool, own);
+        QTemporaryDir scratch;
+        const QByteArray root = QFile::encodeName(scratch.path());
+        QDir(scratch.path()).mkpath(QStringLiteral("usr/bin"));
+        for (const QString &file : files) {
+            QDir(scratch.path()).mkpath(QFileInfo(file).path());
+            QFile(scratch.filePath(file)).open(QIODevice::WriteOnly);
+        }
+        if (xdgDataHome.startsWith('/'))
+            xdgDataHome.prepend(root);
+        const GameFolders found = findGameFolders(root + "/usr/bin/quintrel", root + "/home", xdgDataHome);
+        QCOMPARE(found.data, root + '/' + data);
+        QCOMPARE(found.save, root + '/' + save);
+        QCOMPARE(found.dataFolderOwn, own);
+    }
+
+    void makesSaveFolder_data()
+    {
+        QTest::addColumn<bool>("own");
+        QTest::addColumn<QByteArray>("inTheWay"); // a file where a folder should be
+        QTest::addColumn<bool>("made");
+        QTest::newRow("missing parents are made") << false << QByteArray() << true;
+        QTest::newRow("a file in the way") << false << QByteArray("data") << false;
+        QTest::newRow("the folder itself is a file") << false << QByteArray("data/quintrel") << false;
+        QTest::newRow("the program's own folder is not made again") << true << QByteArray() << false;
+    }
+    void makesSaveFolder()
+    {
+        QFETCH(bool, own);
+        QFETCH(QByteArray, inTheWay);
+        QFETCH(bool, made);
+        QTemporaryDir scratch;
+        const QByteArray root = QFile::encodeName(scratch.path());
+        if (!inTheWay.isEmpty()) {
+            QDir(scratch.path()).mkpath(QFileInfo(QString::fromLatin1(inTheWay)).path());
+            QVERIFY(QFile(scratch.filePath(QString::fromLatin1(inTheWay))).open(QIODevice::WriteOnly));
+        }
+        const QByteArray folder = root + "/data/quintrel";
+        setGameFolders(root, folder, own);
+        QString reason;
+        QCOMPARE(makeSaveFolder(&reason), made || own);
+        struct stat info {};
+        QCOMPARE(::stat(folder.constData(), &info) == 0 && S_ISDIR(info.st_mode), made);
+        if (made) {
+            QCOMPARE(info.st_mode & 0777, 0700u);
+            QVERIFY(makeSaveFolder(&reason)); // once there, it stays usable
+        } else if (!own) {
+            QCOMPARE(reason, QStringLiteral("the folder \"%1/data/quintrel\" could not be made: Not a directory")
+                                 .arg(scratch.path()));
+        }
     }
 };
 

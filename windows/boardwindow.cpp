@@ -347,7 +347,11 @@ void BoardWindow::saveGame()
 {
     if (m_closing)
         return;
-    const SaveOutcome outcome = saveBoard(saveFolder(), m_game.board());
+    // An installed copy saves into the player's data folder, which the first save makes.
+    SaveOutcome outcome;
+    outcome.status = SaveOutcome::Status::Failed;
+    if (makeSaveFolder(&outcome.reason))
+        outcome = saveBoard(saveFolder(), m_game.board());
     switch (outcome.status) {
     case SaveOutcome::Status::Saved:
         showGameMessage(QStringLiteral("Your game has been saved"), MessageIcon::Information);

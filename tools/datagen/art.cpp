@@ -365,29 +365,103 @@ void drawLogo(QPainter &p)
     p.drawPath(textPath(small, QStringLiteral("PICTURE-CARD PUZZLES"), QPointF(68, 92)));
 }
 
-// The window icon: a card with a spade in front of a card with a heart.
+// One card of the icon, in the icon's 48 x 48 frame: its face turned by angle degrees about centre,
+// with a suit figure on it.
+struct IconCard {
+    QPointF centre;
+    double angle;
+    QRectF face;
+    double cornerRadius;
+    QColor edge;
+    double edgeWidth;
+    int suit;
+    QPointF pip;
+    double pipHeight;
+};
+
+// The window icon: a card with a spade in front of a card with a heart. Below 20 pixels the spade
+// card alone, larger and with a heavier edge, so that it still reads as a card.
+std::vector<IconCard> iconCards(bool tiny)
+{
+    if (tiny)
+        return {{QPointF(24, 25), 0, QRectF(-15, -21, 30, 42), 5, QColor(0x20, 0x20, 0x20), 3.0, 0, QPointF(0, 0), 30}};
+    return {{QPointF(17, 25), -18, QRectF(-13, -18, 26, 36), 4, QColor(0x30, 0x30, 0x30), 1.6, 1, QPointF(-3, -6), 14},
+            {QPointF(31, 25), 10, QRectF(-14, -20, 28, 40), 5, QColor(0x20, 0x20, 0x20), 1.8, 0, QPointF(0, 0), 24}};
+}
+
 void drawIcon(QPainter &p, double size)
 {
     p.scale(size / 48.0, size / 48.0);
-    const bool tiny = size < 20;
-    if (!tiny) {
+    for (const IconCard &card : iconCards(size < 20)) {
         p.save();
-        p.translate(17, 25);
-        p.rotate(-18);
-        p.setPen(QPen(QColor(0x30, 0x30, 0x30), 1.6));
+        p.translate(card.centre);
+        p.rotate(card.angle);
+        p.setPen(QPen(card.edge, card.edgeWidth));
         p.setBrush(Qt::white);
-        p.drawRoundedRect(QRectF(-13, -18, 26, 36), 4, 4);
-        drawPip(p, 1, QPointF(-3, -6), 14, suitColour(1));
+        p.drawRoundedRect(card.face, card.cornerRadius, card.cornerRadius);
+        drawPip(p, card.suit, card.pip, card.pipHeight, suitColour(card.suit));
         p.restore();
     }
-    p.save();
-    p.translate(tiny ? 24 : 31, 25);
-    p.rotate(tiny ? 0 : 10);
-    p.setPen(QPen(QColor(0x20, 0x20, 0x20), tiny ? 3.0 : 1.8));
-    p.setBrush(Qt::white);
-    p.drawRoundedRect(tiny ? QRectF(-15, -21, 30, 42) : QRectF(-14, -20, 28, 40), 5, 5);
-    drawPip(p, 0, QPointF(0, 0), tiny ? 30 : 24, suitColour(0));
-    p.restore();
+}
+
+// A number as SVG writes it: at most four decimals, no trailing zeros.
+QString svgNumber(double value)
+{
+    QString text = QString::number(value, 'f', 4);
+    while (text.endsWith(QLatin1Char('0')))
+        text.chop(1);
+    if (text.endsWith(QLatin1Char('.')))
+        text.chop(1);
+    return text == QLatin1String("-0") ? QStringLiteral("0") : text;
+}
+
+QString svgPathData(const QPainterPath &path)
+{
+    QStringList parts;
+    auto point = [](const QPointF &at) { return svgNumber(at.x()) + QLatin1Char(' ') + svgNumber(at.y()); };
+    for (int i = 0; i < path.elementCount(); ++i) {
+        const QPainterPath::Element e = path.elementAt(i);
+        if (e.isMoveTo()) {
+            if (i > 0)
+                parts << QStringLiteral("Z");
+            parts << QLatin1Char('M') + point(e);
+        } else if (e.isLineTo()) {
+            parts << QLatin1Char('L') + point(e);
+        } else if (e.isCurveTo()) {
+            parts << QLatin1Char('C') + point(e) + QLatin1Char(' ') + point(path.elementAt(i + 1)) + QLatin1Char(' ')
+                         + point(path.elementAt(i + 2));
+            i += 2;
+        }
+    }
+    parts << QStringLiteral("Z");
+    return parts.join(QLatin1Char(' '));
+}
+
+// The icon for any size, from the same cards as the pictures.
+QByteArray iconSvg()
+{
+    QString svg = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                                 "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"48\" height=\"48\" "
+                                 "viewBox=\"0 0 48 48\">\n");
+    for (const IconCard &card : iconCards(false)) {
+        const QPainterPath pip = suitPath(card.suit);
+        svg += QStringLiteral("  <g transform=\"translate(%1 %2) rotate(%3)\">\n")
+                   .arg(svgNumber(card.centre.x()), svgNumber(card.centre.y()), svgNumber(card.angle));
+        svg += QStringLiteral("    <rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" rx=\"%5\" fill=\"#ffffff\" "
+                              "stroke=\"%6\" stroke-width=\"%7\"/>\n")
+                   .arg(svgNumber(card.face.x()), svgNumber(card.face.y()), svgNumber(card.face.width()),
+                        svgNumber(card.face.height()), svgNumber(card.cornerRadius), card.edge.name(),
+                        svgNumber(card.edgeWidth));
+        svg += QStringLiteral("    <path transform=\"translate(%1 %2) scale(%3)\" fill=\"%4\" fill-rule=\"%5\" "
+                              "d=\"%6\"/>\n")
+                   .arg(svgNumber(card.pip.x()), svgNumber(card.pip.y()), svgNumber(card.pipHeight / 2),
+                        suitColour(card.suit).name(),
+                        pip.fillRule() == Qt::WindingFill ? QStringLiteral("nonzero") : QStringLiteral("evenodd"),
+                        svgPathData(pip));
+        svg += QStringLiteral("  </g>\n");
+    }
+    svg += QStringLiteral("</svg>\n");
+    return svg.toUtf8();
 }
 
 // Reduces a picture with a transparent ground to maxOpaque colours plus one fully transparent entry.
@@ -480,6 +554,14 @@ bool Generator::icons()
         || !writeIco({splash}, out(QStringLiteral("art/splash.ico")))
         || !writePng(handPointer(), out(QStringLiteral("art/hand.png"))))
         return fail(QStringLiteral("cannot write the icons"));
+    // The desktop's icons, one per size of the icon theme, named after its folders.
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const QImage icon = renderSupersampled(size, size, 8, [size](QPainter &p) { drawIcon(p, size); });
+        if (!writePng(icon, out(QStringLiteral("desktop/icons/%1x%1.png").arg(size))))
+            return fail(QStringLiteral("cannot write the %1 x %1 desktop icon").arg(size));
+    }
+    if (!writeFile(out(QStringLiteral("desktop/icons/scalable.svg")), iconSvg()))
+        return fail(QStringLiteral("cannot write the scalable desktop icon"));
     return true;
 }
 

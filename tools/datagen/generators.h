@@ -16,7 +16,7 @@ public:
     bool boardRenders(); // docs/solved.png, docs/start.png
     bool sounds();       // data/SOUND/SNIP1.WAV, CLICK.WAV, APPLAUS.WAV
     bool texts();        // data/rules.txt, data/ombrel.txt
-    bool icons();        // data/SOUND/QUINTREL.ICO, art/splash.ico, art/hand.png
+    bool icons();        // data/SOUND/QUINTREL.ICO, art/splash.ico, art/hand.png, desktop/icons/*
     bool windowArt();    // art/title.gif, banner.gif, helptitle.gif, logo.bmp
     bool example();      // data/SOUND/example.gif
 

@@ -1,5 +1,6 @@
 // quintrel_datagen: draws and synthesizes every data file beside the program, the windows' pictures and the
-// board renders. "quintrel_datagen <root>" writes into <root>/data, <root>/art and <root>/docs;
+// board renders and the desktop icons. "quintrel_datagen <root>" writes into <root>/data, <root>/art,
+// <root>/docs and <root>/desktop/icons;
 // "quintrel_datagen --verify <root>" builds everything in a scratch folder and compares it with <root>.
 #include "generators.h"
 #include "imaging.h"
