@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # run.sh [SECONDS]: builds the libFuzzer targets in the sanitizer tree (the one test.sh tests too)
-# and runs each on a copy of its seed corpus for SECONDS (default 20), as many at once as there are
-# processors. Exits non-zero when any target finds a crash, a hang or a leak; the input that caused
+# and runs each on a copy of its seed corpus for SECONDS (default 20), all of them at once: a short
+# run is over sooner, and a long one shares the processors evenly. Exits non-zero when any target finds a crash, a hang or a leak; the input that caused
 # it is left in that tree's fuzz/artifacts.
 set -euo pipefail
 seconds=${1:-20}
@@ -53,7 +53,7 @@ fuzz() {
     return $status
 }
 
-jobs=$(nproc)
+jobs=${#names[@]}
 echo "== ${names[*]}: ${seconds}s each, $jobs at a time"
 status=0
 for ((i = 0; i < ${#names[@]}; i += jobs)); do
