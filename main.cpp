@@ -109,20 +109,27 @@ void startupMessageHandler(QtMsgType type, const QMessageLogContext &context, co
     qtMessageHandler(type, context, text);
 }
 
-// An error that escapes an event handler is reported to the player, and the program ends.
+// Runs work; an error that escapes it is reported to the player, and the program ends.
+template <typename Work>
+bool reportingErrors(Work work)
+{
+    try {
+        return work();
+    } catch (const std::exception &error) {
+        quintrel::reportUnhandledError(QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        quintrel::reportUnhandledError(QStringLiteral("an unknown error"));
+    }
+}
+
+// Every event handler runs under reportingErrors().
 class QuintrelApplication : public QApplication {
 public:
     using QApplication::QApplication;
 
     bool notify(QObject *receiver, QEvent *event) override
     {
-        try {
-            return QApplication::notify(receiver, event);
-        } catch (const std::exception &error) {
-            quintrel::reportUnhandledError(QString::fromLocal8Bit(error.what()));
-        } catch (...) {
-            quintrel::reportUnhandledError(QStringLiteral("an unknown error"));
-        }
+        return reportingErrors([&] { return QApplication::notify(receiver, event); });
     }
 };
 
@@ -150,12 +157,7 @@ int main(int argc, char *argv[])
         QObject::connect(&board, &quintrel::BoardWindow::closed, &app, [] { QCoreApplication::exit(0); });
         // The set-up reads the icon and the sounds before any event loop runs, so outside notify():
         // an error there (running out of memory, say) is reported the same way.
-        bool ready = false;
-        try {
-            ready = board.setUp();
-        } catch (const std::exception &error) {
-            quintrel::reportUnhandledError(QString::fromLocal8Bit(error.what()));
-        }
+        const bool ready = reportingErrors([&] { return board.setUp(); });
         if (!ready) {
             quintrel::shutdownSound();
             return board.exitCode();

@@ -17,6 +17,8 @@ constexpr int16_t OrientationCount = 4;
 // Row and column of a position, counted from 0 from the top left.
 constexpr int positionRow(int position) { return (position - 1) / 3; }
 constexpr int positionColumn(int position) { return (position - 1) % 3; }
+// The position at a row and a column, each counted from 0.
+constexpr int positionAt(int row, int column) { return row * 3 + column + 1; }
 
 // The card that lies on a position at the start of every game, in orientation 1.
 constexpr int16_t startCard(int position) { return static_cast<int16_t>(1000 + 10 * position); }

@@ -21,10 +21,20 @@ std::string orientationWords(int16_t orientation)
     }
 }
 
+namespace {
+
+// "Row 2, column 3", with the first word as given.
+std::string placeWords(const char *row, int position)
+{
+    return row + (" " + std::to_string(positionRow(position) + 1)) + ", column "
+           + std::to_string(positionColumn(position) + 1);
+}
+
+} // namespace
+
 std::string describeTile(const Game &game, int position)
 {
-    std::string words = "Row " + std::to_string(positionRow(position) + 1) + ", column "
-                        + std::to_string(positionColumn(position) + 1) + ": ";
+    std::string words = placeWords("Row", position) + ": ";
     const std::optional<Placement> shown = game.shown(position);
     if (!shown)
         return words + "empty.";
@@ -45,8 +55,7 @@ std::string describeSpinHandle(const Game &game, int position)
 {
     const std::optional<Placement> shown = game.shown(position);
     if (!shown)
-        return "Turn the card at row " + std::to_string(positionRow(position) + 1) + ", column "
-               + std::to_string(positionColumn(position) + 1);
+        return "Turn the card at " + placeWords("row", position);
     return "Turn card " + std::to_string(shown->card);
 }
 

@@ -1,19 +1,9 @@
 // regularfile.h: how the game reads any of its files: without blocking, only a regular file, and
 // never more than a stated size; and the size caps of every kind of file it reads.
-//
-// Kept to this header so that the saved game's reader, which is not linked with the platform
-// layer, reads its file by the same rules.
 #pragma once
 
 #include <QByteArray>
 #include <QString>
-
-#include <cerrno>
-#include <cstring>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace quintrel {
 
@@ -61,92 +51,37 @@ struct FileContents {
     int error = 0;    // errno of a failure
 };
 
+// Owns an open file descriptor and closes it when it goes.
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd = -1)
+        : m_fd(fd)
+    {
+    }
+    ~FileDescriptor() { reset(); }
+    FileDescriptor(const FileDescriptor &) = delete;
+    FileDescriptor &operator=(const FileDescriptor &) = delete;
+
+    int get() const { return m_fd; }
+    bool isOpen() const { return m_fd >= 0; }
+    // Closes it, with the close's own outcome: a write can fail only here on some file systems.
+    bool close();
+    void reset(int fd = -1);
+
+private:
+    int m_fd;
+};
+
 // Reads the whole file at path (a link is followed) if it is a regular file of at most cap bytes.
 // Its type is looked at before it is opened, so that a pipe never blocks the game and a device is
 // never opened at all, and again on the opened file, in case the name changed in between. A file
 // that grows past the cap while it is read is TooLarge too.
-inline FileContents readRegularFile(const QByteArray &path, qsizetype cap)
-{
-    FileContents result;
-    auto fail = [&result](FileStatus status, int error = 0) {
-        result.status = status;
-        result.error = error;
-        result.bytes.clear();
-        return result;
-    };
-    auto failedCall = [&fail] { return fail(errno == ENOENT ? FileStatus::Missing : FileStatus::Failed, errno); };
-
-    struct stat named {};
-    if (::stat(path.constData(), &named) != 0)
-        return failedCall();
-    if (!S_ISREG(named.st_mode))
-        return fail(FileStatus::NotRegular);
-    if (named.st_size > cap)
-        return fail(FileStatus::TooLarge);
-
-    const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        return failedCall();
-    struct Closer {
-        int fd;
-        ~Closer() { ::close(fd); }
-    } closer{fd};
-    struct stat opened {};
-    if (::fstat(fd, &opened) != 0)
-        return fail(FileStatus::Failed, errno);
-    if (!S_ISREG(opened.st_mode) || opened.st_dev != named.st_dev || opened.st_ino != named.st_ino)
-        return fail(FileStatus::NotRegular);
-
-    // One byte more than the cap tells a file that grew since it was looked at.
-    QByteArray &bytes = result.bytes;
-    bytes.resize(qMin<qsizetype>(opened.st_size, cap) + 1);
-    qsizetype got = 0;
-    for (;;) {
-        if (got == bytes.size()) {
-            if (got > cap)
-                return fail(FileStatus::TooLarge);
-            bytes.resize(qMin(cap + 1, qMax<qsizetype>(2 * got, 4096)));
-        }
-        const ssize_t count = ::read(fd, bytes.data() + got, size_t(bytes.size() - got));
-        if (count < 0) {
-            if (errno == EINTR)
-                continue;
-            return fail(FileStatus::Failed, errno);
-        }
-        if (count == 0)
-            break;
-        got += count;
-    }
-    bytes.truncate(got);
-    result.status = FileStatus::Read;
-    return result;
-}
+FileContents readRegularFile(const QByteArray &path, qsizetype cap);
 
 // A cap as the player reads it: "4 MiB", "256 KiB".
-inline QString describeCap(qsizetype bytes)
-{
-    if (bytes % (1 << 20) == 0)
-        return QStringLiteral("%1 MiB").arg(bytes >> 20);
-    if (bytes % (1 << 10) == 0)
-        return QStringLiteral("%1 KiB").arg(bytes >> 10);
-    return QStringLiteral("%1 bytes").arg(bytes);
-}
+QString describeCap(qsizetype bytes);
 
 // Why a file could not be read, fit to show after its name.
-inline QString describeFileProblem(const FileContents &contents, qsizetype cap)
-{
-    switch (contents.status) {
-    case FileStatus::Read:
-        return {};
-    case FileStatus::NotRegular:
-        return QStringLiteral("not a regular file");
-    case FileStatus::TooLarge:
-        return QStringLiteral("larger than %1").arg(describeCap(cap));
-    case FileStatus::Missing:
-    case FileStatus::Failed:
-        break;
-    }
-    return QString::fromLocal8Bit(std::strerror(contents.error));
-}
+QString describeFileProblem(const FileContents &contents, qsizetype cap);
 
 } // namespace quintrel

@@ -2,12 +2,13 @@
 // after saves that were killed half way.
 #include "savegame/filereplacement.h"
 
-#include <QFile>
+#include "platform/gamefolders.h"
+#include "platform/regularfile.h"
+
 #include <QRandomGenerator>
 
 #include <cerrno>
 #include <csignal>
-#include <cstring>
 #include <vector>
 
 #include <dirent.h>
@@ -24,36 +25,6 @@ constexpr QByteArrayView TemporaryInfix = ".saving-";
 constexpr int TemporarySuffixDigits = 8;
 constexpr int LockAttempts = 100;
 constexpr useconds_t LockRetryMicroseconds = 10'000;
-
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd = -1)
-        : m_fd(fd)
-    {
-    }
-    ~FileDescriptor() { reset(); }
-    FileDescriptor(const FileDescriptor &) = delete;
-    FileDescriptor &operator=(const FileDescriptor &) = delete;
-
-    int get() const { return m_fd; }
-    bool isOpen() const { return m_fd >= 0; }
-    // Closes it, with the close's own outcome: a write can fail only here on some file systems.
-    bool close()
-    {
-        const int fd = m_fd;
-        m_fd = -1;
-        return fd < 0 || ::close(fd) == 0;
-    }
-    void reset(int fd = -1)
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-        m_fd = fd;
-    }
-
-private:
-    int m_fd;
-};
 
 // A write past RLIMIT_FSIZE raises SIGXFSZ, whose default ends the program at once. While this
 // lives the signal is ignored, so such a write fails with EFBIG instead, like a full disk.
@@ -159,11 +130,8 @@ bool writeAll(int fd, QByteArrayView bytes)
 bool replaceFile(const QByteArray &folder, const QByteArray &name, QByteArrayView bytes, QString *reason)
 {
     auto fail = [&](int error) {
-        if (reason) {
-            const QByteArray path = folder.endsWith('/') ? folder + name : folder + '/' + name;
-            *reason = QStringLiteral("%1: %2").arg(QFile::decodeName(path),
-                                                   QString::fromLocal8Bit(std::strerror(error)));
-        }
+        if (reason)
+            *reason = QStringLiteral("%1: %2").arg(displayPath(fileIn(folder, name)), qt_error_string(error));
         return false;
     };
 

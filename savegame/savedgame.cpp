@@ -1,10 +1,9 @@
 // Saving the board into its settings file and reading it back.
 #include "savegame/savedgame.h"
 
+#include "platform/gamefolders.h"
 #include "platform/regularfile.h"
 #include "savegame/filereplacement.h"
-
-#include <QFile>
 
 #include <algorithm>
 #include <vector>
@@ -28,13 +27,6 @@ bool isSavedGameName(QByteArrayView name)
     return name.size() == qsizetype(sizeof SavedGameFileName - 1) && profileNamesEqual(name, SavedGameFileName);
 }
 
-QByteArray pathIn(const QByteArray &folder, const QByteArray &name)
-{
-    if (folder.isEmpty())
-        return name;
-    return folder.endsWith('/') ? folder + name : folder + '/' + name;
-}
-
 // A file written by a Windows editor as "Unicode": with its byte-order mark, or without one, its
 // first two characters ASCII ones each paired with a NUL (random bytes hardly ever look like that).
 // Read as bytes it holds no key the game knows, and a save would add lines in another encoding.
@@ -51,6 +43,16 @@ bool isUtf16(QByteArrayView bytes)
     return pairs(1, 0) || pairs(0, 1);
 }
 
+QString tooLargeReason(const QByteArray &path)
+{
+    return QStringLiteral("the file \"%1\" is too large to be a saved game").arg(displayPath(path));
+}
+
+QString unreadableReason(const QByteArray &path, const FileContents &file)
+{
+    return QStringLiteral("%1: %2").arg(displayPath(path), describeFileProblem(file, SavedGameCap));
+}
+
 // What the file holds, as the player can read it: printable ASCII as it is, other bytes as \xNN.
 QString quoted(QByteArrayView text)
 {
@@ -64,8 +66,6 @@ QString quoted(QByteArrayView text)
     }
     return shown + u'"';
 }
-
-QString displayed(const QByteArray &path) { return QFile::decodeName(path); }
 
 QList<QByteArray> nineKeys(QByteArray (*key)(int))
 {
@@ -97,7 +97,7 @@ QByteArray savedGameName(const QByteArray &folder)
         QByteArray name;
     };
     std::vector<Candidate> candidates;
-    if (DIR *dir = ::opendir(folder.isEmpty() ? "." : folder.constData())) {
+    if (DIR *dir = ::opendir(folder.constData())) {
         while (const dirent *entry = ::readdir(dir)) {
             const QByteArrayView name(entry->d_name);
             if (!isSavedGameName(name))
@@ -128,7 +128,7 @@ QByteArray cardKey(int position) { return positionKey("Dir", position); }
 
 QByteArray orientationKey(int position) { return positionKey("Tile", position); }
 
-QByteArray findSavedGameFile(const QByteArray &folder) { return pathIn(folder, savedGameName(folder)); }
+QByteArray findSavedGameFile(const QByteArray &folder) { return fileIn(folder, savedGameName(folder)); }
 
 std::optional<int16_t> convertSavedNumber(QByteArrayView untrimmed)
 {
@@ -269,28 +269,23 @@ LoadOutcome readSavedGame(const QByteArray &folder, Board &board)
         break;
     case FileStatus::TooLarge:
         outcome.status = LoadOutcome::Status::Refused;
-        outcome.reason = QStringLiteral("the file \"%1\" is too large to be a saved game").arg(displayed(path));
+        outcome.reason = tooLargeReason(path);
         break;
     case FileStatus::NotRegular:
     case FileStatus::Failed:
         outcome.status = LoadOutcome::Status::Unreadable;
-        outcome.reason = QStringLiteral("%1: %2").arg(displayed(path), describeFileProblem(file, SavedGameCap));
+        outcome.reason = unreadableReason(path, file);
         break;
     }
     outcome.path = path;
     return outcome;
 }
 
-LoadOutcome readSavedGame(const QString &folder, Board &board)
-{
-    return readSavedGame(QFile::encodeName(folder), board);
-}
-
 SaveOutcome saveBoard(const QByteArray &folder, const Board &board)
 {
     SaveOutcome outcome;
     const QByteArray name = savedGameName(folder);
-    outcome.path = pathIn(folder, name);
+    outcome.path = fileIn(folder, name);
     auto end = [&outcome](SaveOutcome::Status status, const QString &reason) {
         outcome.status = status;
         outcome.reason = reason;
@@ -304,18 +299,16 @@ SaveOutcome saveBoard(const QByteArray &folder, const Board &board)
         break;
     case FileStatus::NotRegular:
     case FileStatus::Failed:
-        return end(SaveOutcome::Status::NotAttempted,
-                   QStringLiteral("%1: %2").arg(displayed(outcome.path), describeFileProblem(file, SavedGameCap)));
+        return end(SaveOutcome::Status::NotAttempted, unreadableReason(outcome.path, file));
     // A file that cannot be read whole, or only in another encoding, is not rewritten: writing
     // only our keys would throw away the rest of it or mix two encodings in one file.
     case FileStatus::TooLarge:
-        return end(SaveOutcome::Status::Failed,
-                   QStringLiteral("the file \"%1\" is too large to be a saved game").arg(displayed(outcome.path)));
+        return end(SaveOutcome::Status::Failed, tooLargeReason(outcome.path));
     case FileStatus::Read:
         if (isUtf16(file.bytes)) {
             return end(SaveOutcome::Status::Failed,
                        QStringLiteral("the file \"%1\" is written in UTF-16, which Quintrel does not write")
-                           .arg(displayed(outcome.path)));
+                           .arg(displayPath(outcome.path)));
         }
         outcome.hadSavedGame = true;
         profile = Profile(file.bytes);
@@ -324,7 +317,7 @@ SaveOutcome saveBoard(const QByteArray &folder, const Board &board)
 
     writeBoardToProfile(profile, board);
     QString reason;
-    if (!replaceFile(folder.isEmpty() ? QByteArrayLiteral(".") : folder, name, profile.bytes(), &reason))
+    if (!replaceFile(folder, name, profile.bytes(), &reason))
         return end(SaveOutcome::Status::Failed, reason);
     return end(SaveOutcome::Status::Saved, {});
 }

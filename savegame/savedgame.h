@@ -94,7 +94,5 @@ LoadOutcome readSavedGameBytes(QByteArrayView bytes, Board &board);
 // is not a regular file or cannot be read, Refused when it is larger than a saved game can be
 // (SavedGameCap).
 LoadOutcome readSavedGame(const QByteArray &folder, Board &board);
-// A folder named as text, turned into the file system's bytes.
-LoadOutcome readSavedGame(const QString &folder, Board &board);
 
 } // namespace quintrel

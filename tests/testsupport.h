@@ -40,6 +40,9 @@ inline QByteArray readFile(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
+// A path as the file system's bytes, the way the game keeps its paths.
+inline QByteArray bytesOf(const QString &path) { return QFile::encodeName(path); }
+
 inline QStringList folderEntries(const QString &folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);

@@ -72,7 +72,7 @@ public:
             QDir().mkpath(m_path);
             break;
         case Damage::Pipe:
-            ::mkfifo(QFile::encodeName(m_path).constData(), 0600);
+            ::mkfifo(bytesOf(m_path).constData(), 0600);
             break;
         case Damage::Oversized: // the file itself, grown by a hole past the cap: no disk is used
             writeFile(m_path, m_original);
@@ -345,7 +345,7 @@ private slots:
         if (contents == "<folder>")
             QDir().mkpath(path);
         else if (contents == "<pipe>")
-            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+            QCOMPARE(::mkfifo(bytesOf(path).constData(), 0600), 0);
         else
             QVERIFY(writeFile(path, contents));
 
@@ -379,7 +379,7 @@ private slots:
     {
         BoardSession session;
         startGameInProgress(session);
-        const QByteArray data = QFile::encodeName(session.folder.path());
+        const QByteArray data = bytesOf(session.folder.path());
         setGameFolders(data, data + "/gone");
         session.board->saveGame();
         QCOMPARE(session.messages.texts(),
@@ -392,7 +392,7 @@ private slots:
     void programFolderNameNotUtf8()
     {
         BoardSession session;
-        const QByteArray folder = QFile::encodeName(session.folder.path()) + "/Quintrel \xFF\xFE";
+        const QByteArray folder = bytesOf(session.folder.path()) + "/Quintrel \xFF\xFE";
         QCOMPARE(::symlink(".", folder.constData()), 0);
         struct Unlink {
             QByteArray path;

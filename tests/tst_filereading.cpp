@@ -25,8 +25,6 @@ QByteArray filler(int length)
     return bytes;
 }
 
-QByteArray bytesOf(const QString &path) { return QFile::encodeName(path); }
-
 // A GIF whose header promises width x height pixels around a single pixel: a few dozen bytes that
 // would decode into four bytes for every pixel promised.
 QByteArray gifOfSize(int width, int height)

@@ -31,8 +31,6 @@ Board boardFrom(const QString &text, const QString &saved)
     return board;
 }
 
-QByteArray bytesOf(const QString &path) { return QFile::encodeName(path); }
-
 // The text as Windows' "Unicode" (UTF-16, little-endian, with its byte-order mark).
 QByteArray utf16(const QByteArray &ascii)
 {

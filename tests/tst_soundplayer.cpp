@@ -140,7 +140,7 @@ private slots:
         m_outputPath = m_dir.filePath("output.raw");
         // Must be in place before the first sound opens the device.
         qputenv("SDL_AUDIODRIVER", "disk");
-        qputenv("SDL_DISKAUDIOFILE", QFile::encodeName(m_outputPath));
+        qputenv("SDL_DISKAUDIOFILE", bytesOf(m_outputPath));
     }
 
     void playedSoundReachesTheOutput_data()
@@ -172,7 +172,7 @@ private slots:
         if (fromFile) {
             const QString path = m_dir.filePath("APPLAUS.WAV");
             QVERIFY(writeFile(path, image));
-            playWaveFile(QFile::encodeName(path));
+            playWaveFile(bytesOf(path));
         } else {
             playWave(image);
         }
@@ -201,7 +201,7 @@ private slots:
         if (fileName.isEmpty())
             playWave(image);
         else
-            playWaveFile(QFile::encodeName(m_dir.filePath(fileName)));
+            playWaveFile(bytesOf(m_dir.filePath(fileName)));
         // Whatever was queued has come out by now.
         QVERIFY(waitForOutput(start + CutOffLatencyBytes));
         QVERIFY(isSilent(recordingSince(start)));
@@ -245,7 +245,7 @@ private slots:
         else if (action == "stop")
             stopSound();
         else if (action == "missing file")
-            playWaveFile(QFile::encodeName(m_dir.filePath("NO_SUCH.WAV")));
+            playWaveFile(bytesOf(m_dir.filePath("NO_SUCH.WAV")));
         else if (action == "empty")
             playWave({});
 
@@ -326,7 +326,7 @@ private slots:
         const QByteArray closedRecording = recordingSince(0);
 
         playWave(wavImage(16, 2, 44100, sweep(16, 2205, 2)));
-        playWaveFile(QFile::encodeName(path));
+        playWaveFile(bytesOf(path));
         stopSound();
         // Time for a device opened again to write its first buffers.
         QTest::qWait(100);

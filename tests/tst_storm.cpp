@@ -83,7 +83,7 @@ private slots:
                 const QString current = session.boardNow();
                 session.board->saveGame();
                 Board written;
-                readSavedGame(session.folder.path(), written);
+                readSavedGame(bytesOf(session.folder.path()), written);
                 if (savedText(written) != current && failure.isEmpty())
                     failure = QStringLiteral("a save wrote %1 while the board was %2").arg(savedText(written), current);
                 lastSaved = current;

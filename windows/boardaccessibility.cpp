@@ -48,7 +48,7 @@ public:
     {
         if (row < 0 || row > 2 || column < 0 || column > 2)
             return nullptr;
-        return QAccessible::queryAccessibleInterface(view()->tile(row * 3 + column + 1));
+        return QAccessible::queryAccessibleInterface(view()->tile(positionAt(row, column)));
     }
     int columnCount() const override { return 3; }
     int rowCount() const override { return 3; }

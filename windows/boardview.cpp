@@ -84,7 +84,7 @@ void BoardView::moveCursor(int rowStep, int columnStep)
 {
     const int row = qBound(0, positionRow(m_cursor) + rowStep, 2);
     const int column = qBound(0, positionColumn(m_cursor) + columnStep, 2);
-    const int next = row * 3 + column + 1;
+    const int next = positionAt(row, column);
     if (next != m_cursor) {
         tile(m_cursor)->setCursorShown(false);
         m_cursor = next;
@@ -96,18 +96,21 @@ void BoardView::showCursor(bool shown)
 {
     m_cursorShown = shown;
     tile(m_cursor)->setCursorShown(shown);
-    // The cursor's tile holds the accessible focus while the board has the keyboard.
-    if (hasFocus()) {
-        QAccessibleEvent focus(tile(m_cursor), QAccessible::Focus);
-        QAccessible::updateAccessibility(&focus);
-    }
+    if (hasFocus())
+        announceCursorFocus();
+}
+
+// The cursor's tile holds the accessible focus while the board has the keyboard.
+void BoardView::announceCursorFocus()
+{
+    QAccessibleEvent focus(tile(m_cursor), QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
 }
 
 void BoardView::focusInEvent(QFocusEvent *event)
 {
     QWidget::focusInEvent(event);
-    QAccessibleEvent focus(tile(m_cursor), QAccessible::Focus);
-    QAccessible::updateAccessibility(&focus);
+    announceCursorFocus();
 }
 
 bool BoardView::eventFilter(QObject *watched, QEvent *event)

@@ -38,6 +38,7 @@ protected:
 private:
     void moveCursor(int rowStep, int columnStep);
     void showCursor(bool shown);
+    void announceCursorFocus();
 
     std::array<TileWidget *, 9> m_tiles{};
     std::array<SpinHandle *, 9> m_handles{};

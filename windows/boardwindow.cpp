@@ -20,9 +20,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFile>
 #include <QIcon>
-#include <QImageReader>
 #include <QMenuBar>
 #include <QTimer>
 
@@ -297,24 +295,25 @@ void BoardWindow::settle(const Change &change)
 
 void BoardWindow::newGame()
 {
-    runSequence([this] { dealSteps(); });
+    runSequence([this] { playSteps(m_game.newGame()); });
 }
 
-void BoardWindow::dealSteps()
+bool BoardWindow::playSteps(const std::vector<Step> &steps, const Pictures *prepared)
 {
-    const std::vector<Step> steps = m_game.newGame();
     paint(Change{Change::AllTiles});
     for (const Step &step : steps) {
-        paint(m_game.show(step));
+        const Change change = m_game.show(step);
+        paint(change, prepared);
         if (m_closing)
-            return;
-        playSound(Sound::Snip);
+            return false;
+        playSound(change.sound);
         if (step.pauseAfter) {
             pauseAfterStep();
             if (superseded())
-                return;
+                return false;
         }
     }
+    return true;
 }
 
 void BoardWindow::onTileClicked(int position)
@@ -406,23 +405,10 @@ void BoardWindow::loadSavedGame()
         }
     }
     m_game.setSavedFields(candidate);
-    runSequence([this, pictures] { rebuildSteps(pictures); });
-}
-
-void BoardWindow::rebuildSteps(const Pictures &pictures)
-{
-    const std::vector<Step> steps = m_game.rebuild();
-    paint(Change{Change::AllTiles});
-    for (const Step &step : steps) {
-        paint(m_game.show(step), &pictures);
-        playSound(Sound::Snip);
-        if (step.pauseAfter) {
-            pauseAfterStep();
-            if (superseded())
-                return;
-        }
-    }
-    m_game.finishRebuild();
+    runSequence([this, pictures] {
+        if (playSteps(m_game.rebuild(), &pictures))
+            m_game.finishRebuild();
+    });
 }
 
 void BoardWindow::showRules() { showHelpWindow(HelpMode::Rules); }

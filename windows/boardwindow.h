@@ -92,9 +92,10 @@ private:
     using Sequence = std::function<void()>;
     void runSequence(Sequence sequence);
     bool superseded() const;
-    void dealSteps();
+    // Shows a deal's or a rebuild's steps one by one, each with its sound and its pause; false when
+    // the sequence was superseded or the window closed before the last step.
+    bool playSteps(const std::vector<Step> &steps, const Pictures *prepared = nullptr);
     void swapSteps();
-    void rebuildSteps(const Pictures &pictures);
 
     Game m_game;
     QByteArray m_snipSound;

@@ -6,10 +6,8 @@
 #include "platform/windowsizing.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QFrame>
 #include <QIcon>
-#include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>

@@ -8,7 +8,6 @@
 #include "windows/handcursor.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QFontMetrics>
 #include <QIcon>
 #include <QLabel>
@@ -202,7 +201,7 @@ void HelpWindow::applyMode()
 
 void HelpWindow::showRulesView()
 {
-    displayDocument(QString::fromLatin1(RulesDocument));
+    displayDocument(RulesDocument);
     m_titlePicture->show();
     m_logo->hide();
     m_link->hide();
@@ -210,16 +209,16 @@ void HelpWindow::showRulesView()
 
 void HelpWindow::showAboutView()
 {
-    displayDocument(QString::fromLatin1(AboutDocument));
+    displayDocument(AboutDocument);
     m_titlePicture->hide();
     m_logo->show();
     m_link->show();
 }
 
 // Read at every switch, so that a document changed on disk shows its new contents.
-void HelpWindow::displayDocument(const QString &fileName)
+void HelpWindow::displayDocument(const char *fileName)
 {
-    const QByteArray path = dataFile(QFile::encodeName(fileName));
+    const QByteArray path = dataFile(fileName);
     const std::optional<QString> text = readWholeFile(path);
     m_text->setPlainText(text ? withUnixLineBreaks(*text) : QString());
     m_text->moveCursor(QTextCursor::Start);

@@ -30,7 +30,7 @@ private:
     void applyMode();
     void showRulesView();
     void showAboutView();
-    void displayDocument(const QString &fileName);
+    void displayDocument(const char *fileName);
     void openMakerPage();
 
     QPlainTextEdit *m_text = nullptr;

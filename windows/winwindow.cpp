@@ -7,7 +7,6 @@
 #include "platform/windowsizing.h"
 
 #include <QAccessible>
-#include <QFile>
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
