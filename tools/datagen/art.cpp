@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QLinearGradient>
+#include <QMap>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
@@ -545,20 +546,19 @@ bool Generator::windowArt()
 
 bool Generator::icons()
 {
-    QList<QImage> sizes;
-    for (int size : {16, 32, 48})
-        sizes << renderSupersampled(size, size, 8, [size](QPainter &p) { drawIcon(p, size); });
-    const QImage splash = quantizeWithTransparency(renderSupersampled(32, 32, 8, [](QPainter &p) { drawIcon(p, 32); }),
-                                                   15);
-    if (!writeIco(sizes, out(QStringLiteral("data/SOUND/QUINTREL.ICO")))
+    // One picture per size: the window icon takes three of them, the desktop's icon theme all.
+    QMap<int, QImage> rendered;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        rendered[size] = renderSupersampled(size, size, 8, [size](QPainter &p) { drawIcon(p, size); });
+    const QImage splash = quantizeWithTransparency(rendered[32], 15);
+    if (!writeIco({rendered[16], rendered[32], rendered[48]}, out(QStringLiteral("data/SOUND/QUINTREL.ICO")))
         || !writeIco({splash}, out(QStringLiteral("art/splash.ico")))
         || !writePng(handPointer(), out(QStringLiteral("art/hand.png"))))
         return fail(QStringLiteral("cannot write the icons"));
-    // The desktop's icons, one per size of the icon theme, named after its folders.
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
-        const QImage icon = renderSupersampled(size, size, 8, [size](QPainter &p) { drawIcon(p, size); });
-        if (!writePng(icon, out(QStringLiteral("desktop/icons/%1x%1.png").arg(size))))
-            return fail(QStringLiteral("cannot write the %1 x %1 desktop icon").arg(size));
+    // The desktop's icons, named after the icon theme's folders.
+    for (auto it = rendered.cbegin(); it != rendered.cend(); ++it) {
+        if (!writePng(it.value(), out(QStringLiteral("desktop/icons/%1x%1.png").arg(it.key()))))
+            return fail(QStringLiteral("cannot write the %1 x %1 desktop icon").arg(it.key()));
     }
     if (!writeFile(out(QStringLiteral("desktop/icons/scalable.svg")), iconSvg()))
         return fail(QStringLiteral("cannot write the scalable desktop icon"));
