@@ -4,6 +4,5 @@
 # data files are used as they are.
 set -euo pipefail
 source "$(dirname "$0")/scripts/setup.sh"
-quintrel_build "$QUINTREL_ROOT/build-play" RelWithDebInfo -DQUINTREL_TESTS=OFF -DQUINTREL_TOOLS=OFF \
-    -DQUINTREL_FUZZ=OFF -DQUINTREL_SANITIZE=OFF
+quintrel_build "$QUINTREL_ROOT/build-play" RelWithDebInfo
 exec "$QUINTREL_ROOT/build-play/quintrel/quintrel" "$@"

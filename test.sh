@@ -18,8 +18,8 @@ phase_done() {
 }
 
 echo "== Build (g++, RelWithDebInfo)"
-quintrel_build "$QUINTREL_ROOT/build" RelWithDebInfo -DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld -DQUINTREL_TESTS=ON \
-    -DQUINTREL_TOOLS=ON
+quintrel_build "$QUINTREL_ROOT/build" RelWithDebInfo -DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld -DBUILD_TESTING=ON \
+    -DQUINTREL_E2E=ON -DQUINTREL_TOOLS=ON
 phase_done build
 
 echo "== Test"

@@ -82,7 +82,7 @@ QUINTREL_SANITIZER_DIR=build-asan
 quintrel_configure_sanitizer() {
     CC=clang CXX=clang++ quintrel_configure "$QUINTREL_ROOT/$QUINTREL_SANITIZER_DIR" Debug \
         "-DCMAKE_CXX_FLAGS_DEBUG=-O1 -g" -DQUINTREL_SANITIZE=ON -DQUINTREL_FUZZ=ON -DQUINTREL_TOOLS=OFF \
-        -DQUINTREL_TESTS=ON -DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld
+        -DBUILD_TESTING=ON -DQUINTREL_E2E=ON -DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld
 }
 
 QUINTREL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)

@@ -2,7 +2,7 @@
 // drives: every pause returns at once after running what the test put into it.
 #pragma once
 
-#include "testsupport.h"
+#include "windowtestsupport.h"
 #include "windows/boardwindow.h"
 #include "windows/spinhandle.h"
 #include "windows/tilewidget.h"

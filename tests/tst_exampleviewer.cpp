@@ -1,6 +1,6 @@
 // tst_exampleviewer.cpp: when the example viewer has a scroll bar, how far and by what steps the
 // picture scrolls, and pictures that cannot be read.
-#include "testsupport.h"
+#include "windowtestsupport.h"
 #include "windows/exampleviewer.h"
 
 #include <QFrame>

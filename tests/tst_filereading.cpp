@@ -2,6 +2,7 @@
 // sounds, what a missing file gives and leaves behind, and everything no reader may take for a
 // data file: a pipe, a device, a folder, a file beyond its cap, a picture of too many pixels.
 #include "platform/filereading.h"
+#include "platform/gamefolders.h"
 #include "testsupport.h"
 
 #include <QFileInfo>

@@ -356,5 +356,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_Game)
+QTEST_GUILESS_MAIN(tst_Game)
 #include "tst_game.moc"

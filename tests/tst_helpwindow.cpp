@@ -1,5 +1,5 @@
 // tst_helpwindow.cpp: the help window's views and activations, its documents as stored, and the link.
-#include "testsupport.h"
+#include "windowtestsupport.h"
 #include "windows/helpwindow.h"
 
 #include <QLabel>

@@ -1,7 +1,7 @@
 // tst_pause.cpp: the pause between steps: it keeps delivering events, costs no processor time,
 // returns at once for nothing to wait, and ends early when the waits are aborted.
 #include "platform/pause.h"
-#include "testsupport.h"
+#include "windowtestsupport.h"
 
 #include <QElapsedTimer>
 
