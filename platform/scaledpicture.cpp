@@ -1,0 +1,66 @@
+// scaledpicture.cpp: choosing between the 1x and the 2x picture, and fitting the 2x one to the ratio.
+#include "platform/scaledpicture.h"
+
+#include "platform/filereading.h"
+
+#include <QImage>
+
+#include <cmath>
+
+namespace quintrel {
+
+namespace {
+
+// The 2x picture made ready for the ratio: as it is at 2 and above, reduced smoothly below. The
+// reduced size is the logical size times the ratio, rounded, and the pixmap's ratio is what makes
+// that many pixels exactly the logical size again.
+QPixmap fitToRatio(const QImage &doubled, QSize logical, qreal ratio)
+{
+    if (ratio >= 2) {
+        QPixmap pixmap = QPixmap::fromImage(doubled);
+        pixmap.setDevicePixelRatio(2);
+        return pixmap;
+    }
+    const QSize physical(qRound(logical.width() * ratio), qRound(logical.height() * ratio));
+    QPixmap pixmap = QPixmap::fromImage(doubled.scaled(physical, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    pixmap.setDevicePixelRatio(qreal(physical.width()) / logical.width());
+    return pixmap;
+}
+
+bool isDoubleOf(const QImage &doubled, QSize logical) { return doubled.size() == logical * 2; }
+
+} // namespace
+
+QByteArray doubleSizePath(QByteArrayView path)
+{
+    const qsizetype slash = path.lastIndexOf('/');
+    const qsizetype dot = path.lastIndexOf('.');
+    const QByteArrayView stem = dot > slash ? path.first(dot) : path;
+    return stem.toByteArray() + "@2x.png";
+}
+
+QPixmap readPictureForRatio(const QByteArray &path, const PictureCap &cap, qreal ratio, QString *reason)
+{
+    const QImage single = readPicture(path, cap, reason);
+    if (single.isNull())
+        return {};
+    if (ratio > 1) {
+        const QImage doubled = readPicture(doubleSizePath(path), cap);
+        if (isDoubleOf(doubled, single.size()))
+            return fitToRatio(doubled, single.size(), ratio);
+    }
+    return QPixmap::fromImage(single);
+}
+
+QPixmap resourcePictureForRatio(const QString &resource, qreal ratio)
+{
+    const QImage single(resource);
+    if (ratio > 1 && !single.isNull()) {
+        const QImage doubled(QString::fromUtf8(doubleSizePath(resource.toUtf8())));
+        if (isDoubleOf(doubled, single.size()))
+            return fitToRatio(doubled, single.size(), ratio);
+    }
+    return QPixmap::fromImage(single);
+}
+
+} // namespace quintrel
