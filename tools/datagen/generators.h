@@ -15,7 +15,7 @@ public:
     bool cards();        // data/1010/1.gif .. data/1090/4.gif
     bool boardRenders(); // docs/solved.png, docs/start.png
     bool sounds();       // data/SOUND/SNIP1.WAV, CLICK.WAV, APPLAUS.WAV
-    bool texts();        // data/rules.txt, data/ombrel.txt
+    bool texts();        // data/rules.txt, data/ombrel.txt and their translations (rules_de.txt, ...)
     bool icons();        // data/SOUND/QUINTREL.ICO, art/splash.ico, art/hand.png, desktop/icons/*
     bool windowArt();    // art/title.gif, banner.gif, helptitle.gif, logo.bmp
     bool example();      // data/SOUND/example.gif
