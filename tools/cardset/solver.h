@@ -1,62 +1,73 @@
-// Edge table of the nine cards and an exhaustive solver that counts how many seams each arrangement fits.
+// An exhaustive solver over a set of nine cards: which arrangements fit on all twelve seams, and how many
+// fail on one seam or two. It reads the cards through the game's own edges, placements and arrangements.
 #pragma once
+
+#include "game/cardedges.h"
+#include "game/solutions.h"
 
 #include <array>
 #include <cstdint>
-#include <string>
 #include <vector>
 
 namespace quintrel::cardset {
 
-constexpr int CardCount = 9;
-constexpr int SeamCount = 12;
+// A card's index in the tables below: 0 for card 1010, 8 for card 1090.
+constexpr int cardIndex(int16_t card) { return (card - FirstCard) / 10; }
+constexpr int16_t cardAt(int index) { return static_cast<int16_t>(FirstCard + 10 * index); }
 
-// An edge carries half of a suit figure: code = 2 * suit + half, half 0 = upper half, 1 = lower half.
-// Two touching edges fit when they carry the two halves of the same suit.
-enum Suit { Spade = 0, Heart = 1, Diamond = 2, Club = 3 };
-inline bool fits(int a, int b) { return (a ^ 1) == b; }
-inline int suitOf(int code) { return code >> 1; }
-inline bool isUpperHalf(int code) { return (code & 1) == 0; }
+// What each card shows on each side in each orientation: [card index][orientation - 1][side].
+using TurnedCards = std::array<std::array<std::array<Edge, 4>, OrientationCount>, PositionCount>;
 
-// Sides in a card's own frame: 0 top, 1 right, 2 bottom, 3 left.
-using CardEdges = std::array<int, 4>;
-
-struct Placement {
-    int card = 0;        // 0..8 (card identifier 1010 + 10 * card)
-    int orientation = 1; // 1..4
-};
-using Arrangement = std::array<Placement, CardCount>; // by board position 0..8, row by row
-
-// Orientation n + 1 is orientation n turned a quarter turn clockwise, so the edge that shows on side s in
-// orientation o is the orientation-1 edge that started (o - 1) quarter turns counter-clockwise from s.
-inline int shownEdge(const CardEdges &edges, int orientation, int side)
+// The game's nine cards, turned as the game turns them.
+inline TurnedCards gameCards()
 {
-    return edges[(side - (orientation - 1) + 8) & 3];
+    TurnedCards cards{};
+    for (int index = 0; index < PositionCount; ++index)
+        for (int16_t o = 1; o <= OrientationCount; ++o)
+            for (Side side : Sides)
+                cards[index][o - 1][static_cast<int>(side)] = shownEdge({cardAt(index), o}, side);
+    return cards;
 }
 
-// Letters of the edge table: S H D C = upper half of spade, heart, diamond, club; lower case = lower half.
-inline int edgeFromLetter(char c)
+inline Edge edgeOn(const TurnedCards &cards, Placement placement, Side side)
 {
-    static const std::string upper = "SHDC", lower = "shdc";
-    if (auto i = upper.find(c); i != std::string::npos)
-        return int(i) * 2;
-    if (auto i = lower.find(c); i != std::string::npos)
-        return int(i) * 2 + 1;
-    return -1;
+    return cards[cardIndex(placement.card)][placement.orientation - 1][static_cast<int>(side)];
 }
-inline char letterFromEdge(int code) { return (isUpperHalf(code) ? "SHDC" : "shdc")[suitOf(code)]; }
+
+// The seams of a complete arrangement whose two edges do not fit.
+inline int misfits(const TurnedCards &cards, const Arrangement &arrangement)
+{
+    int count = 0;
+    for (int p = 1; p <= PositionCount; ++p) {
+        const Placement here = arrangement[p - 1];
+        if (positionColumn(p) < 2)
+            count += !fits(edgeOn(cards, here, Side::Right), edgeOn(cards, arrangement[p], Side::Left));
+        if (positionRow(p) < 2)
+            count += !fits(edgeOn(cards, here, Side::Bottom), edgeOn(cards, arrangement[p + 2], Side::Top));
+    }
+    return count;
+}
 
 struct SolveResult {
-    std::vector<Arrangement> solutions;       // every arrangement that fits on all 12 seams
+    std::vector<Arrangement> solutions;       // every arrangement that fits on all twelve seams
     std::array<std::uint64_t, 3> byMisfits{}; // arrangements that fit on 12, 11 and 10 seams
 };
 
-// Exhaustive depth-first search over all 9! * 4^9 arrangements, pruned once more than maxMisfits seams fail.
+// Depth-first over all 9! * 4^9 arrangements, position by position, pruned once more than maxMisfits
+// seams fail.
 class Solver {
 public:
-    explicit Solver(const std::array<CardEdges, CardCount> &table)
-        : m_table(table)
+    explicit Solver(const TurnedCards &cards)
     {
+        // Which two placements fit side by side and one above the other, asked of the game's rule once
+        // rather than at each of the search's hundreds of millions of steps.
+        for (int a = 0; a < PlacementCount; ++a)
+            for (int b = 0; b < PlacementCount; ++b) {
+                m_fitBeside[a][b] = fits(edgeOn(cards, placementAt(a), Side::Right),
+                                         edgeOn(cards, placementAt(b), Side::Left));
+                m_fitBelow[a][b] = fits(edgeOn(cards, placementAt(a), Side::Bottom),
+                                        edgeOn(cards, placementAt(b), Side::Top));
+            }
     }
 
     SolveResult solve(int maxMisfits = 2)
@@ -69,41 +80,46 @@ public:
     }
 
 private:
-    void place(int pos, int misfits)
+    // The 36 placements of the nine cards, numbered 4 * card index + orientation - 1.
+    static constexpr int PlacementCount = PositionCount * OrientationCount;
+    static Placement placementAt(int n)
     {
-        if (pos == CardCount) {
-            ++m_result.byMisfits[misfits];
-            if (misfits == 0)
-                m_result.solutions.push_back(m_board);
+        return {cardAt(n / OrientationCount), static_cast<int16_t>(n % OrientationCount + 1)};
+    }
+
+    void place(int index, int misfitsSoFar)
+    {
+        if (index == PositionCount) {
+            ++m_result.byMisfits[misfitsSoFar];
+            if (misfitsSoFar == 0) {
+                Arrangement found{};
+                for (int i = 0; i < PositionCount; ++i)
+                    found[i] = placementAt(m_board[i]);
+                m_result.solutions.push_back(found);
+            }
             return;
         }
-        const int row = pos / 3, col = pos % 3;
-        for (int card = 0; card < CardCount; ++card) {
+        const bool hasLeft = index % 3 > 0, hasAbove = index >= 3;
+        for (int card = 0; card < PositionCount; ++card) {
             if (m_used[card])
                 continue;
             m_used[card] = true;
-            for (int o = 1; o <= 4; ++o) {
-                int m = misfits;
-                if (col > 0) {
-                    const Placement &left = m_board[pos - 1];
-                    m += !fits(shownEdge(m_table[left.card], left.orientation, 1), shownEdge(m_table[card], o, 3));
-                }
-                if (row > 0) {
-                    const Placement &up = m_board[pos - 3];
-                    m += !fits(shownEdge(m_table[up.card], up.orientation, 2), shownEdge(m_table[card], o, 0));
-                }
+            for (int n = card * OrientationCount; n < (card + 1) * OrientationCount; ++n) {
+                const int m = misfitsSoFar + (hasLeft && !m_fitBeside[m_board[index - 1]][n])
+                              + (hasAbove && !m_fitBelow[m_board[index - 3]][n]);
                 if (m > m_maxMisfits)
                     continue;
-                m_board[pos] = {card, o};
-                place(pos + 1, m);
+                m_board[index] = n;
+                place(index + 1, m);
             }
             m_used[card] = false;
         }
     }
 
-    std::array<CardEdges, CardCount> m_table;
-    std::array<bool, CardCount> m_used{};
-    Arrangement m_board{};
+    bool m_fitBeside[PlacementCount][PlacementCount];
+    bool m_fitBelow[PlacementCount][PlacementCount];
+    std::array<bool, PositionCount> m_used{};
+    int m_board[PositionCount] = {}; // placement numbers by board index (position - 1)
     SolveResult m_result;
     int m_maxMisfits = 2;
 };
@@ -113,10 +129,10 @@ private:
 inline Arrangement turnedCounterClockwise(const Arrangement &a)
 {
     Arrangement out{};
-    for (int pos = 0; pos < CardCount; ++pos) {
-        const int row = pos / 3, col = pos % 3;
-        const int target = (2 - col) * 3 + row;
-        out[target] = {a[pos].card, a[pos].orientation == 1 ? 4 : a[pos].orientation - 1};
+    for (int p = 1; p <= PositionCount; ++p) {
+        const Placement from = a[p - 1];
+        out[positionAt(2 - positionColumn(p), positionRow(p)) - 1] =
+            {from.card, static_cast<int16_t>(from.orientation == 1 ? OrientationCount : from.orientation - 1)};
     }
     return out;
 }

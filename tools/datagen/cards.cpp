@@ -69,7 +69,7 @@ void drawMedallion(QPainter &p)
 }
 
 // The half figure on the top side; the other sides are drawn by turning the painter round the middle.
-void drawTopEdge(QPainter &p, int code)
+void drawTopEdge(QPainter &p, Edge edge)
 {
     const double s = CardSizePx;
     p.save();
@@ -77,15 +77,15 @@ void drawTopEdge(QPainter &p, int code)
     p.translate(s / 2, 0);
     p.scale(FigureUnitPx, FigureUnitPx);
     // Upper half: the figure's top points into the card; lower half: its top points out over the seam.
-    if (cardset::isUpperHalf(code))
+    if (edge.upperHalf)
         p.rotate(180);
-    drawSuit(p, cardset::suitOf(code), 1.1 / FigureUnitPx);
+    drawSuit(p, static_cast<int>(edge.suit), 1.1 / FigureUnitPx);
     p.restore();
 }
 
 } // namespace
 
-void paintCardFace(QPainter &p, const cardset::CardEdges &edges)
+void paintCardFace(QPainter &p, const CardFace &edges)
 {
     drawGround(p);
     const double s = CardSizePx;
@@ -101,24 +101,24 @@ void paintCardFace(QPainter &p, const cardset::CardEdges &edges)
     drawMedallion(p);
 }
 
-QImage renderCardFace(const cardset::CardEdges &edges)
+QImage renderCardFace(const CardFace &edges)
 {
     return renderSupersampled(CardSizePx, CardSizePx, 4, [&](QPainter &p) { paintCardFace(p, edges); });
 }
 
-QImage cardPicture(const cardset::CardEdges &edges) { return quantize(renderCardFace(edges), 256); }
+QImage cardPicture(const CardFace &edges) { return quantize(renderCardFace(edges), 256); }
 
-QImage renderBoard(const std::array<cardset::CardEdges, cardset::CardCount> &table,
-                   const cardset::Arrangement &arrangement)
+QImage renderBoard(const cardset::TurnedCards &cards, const Arrangement &arrangement)
 {
     QImage board(3 * BoardPitchPx - 2, 3 * BoardPitchPx - 2, QImage::Format_RGB32);
     board.fill(QColor(0xf0, 0xf0, 0xf0));
     QPainter p(&board);
-    for (int pos = 0; pos < cardset::CardCount; ++pos) {
-        QImage picture = cardPicture(table[arrangement[pos].card]);
-        for (int o = 1; o < arrangement[pos].orientation; ++o)
+    for (int position = 1; position <= PositionCount; ++position) {
+        const Placement placement = arrangement[position - 1];
+        QImage picture = cardPicture(cards[cardset::cardIndex(placement.card)][0]);
+        for (int o = 1; o < placement.orientation; ++o)
             picture = turnedClockwise(picture);
-        p.drawImage(BoardPitchPx * (pos % 3), BoardPitchPx * (pos / 3), picture);
+        p.drawImage(BoardPitchPx * positionColumn(position), BoardPitchPx * positionRow(position), picture);
     }
     return board;
 }

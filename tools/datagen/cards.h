@@ -12,17 +12,19 @@ namespace quintrel::datagen {
 constexpr int CardSizePx = 172;
 constexpr int BoardPitchPx = 174;
 
+// A card's edges in orientation 1, read top, right, bottom, left.
+using CardFace = std::array<Edge, 4>;
+
 // Draws the card face in orientation 1 in a 172 x 172 frame.
-void paintCardFace(QPainter &p, const cardset::CardEdges &edges);
+void paintCardFace(QPainter &p, const CardFace &edges);
 
 // The card face in orientation 1, full colour.
-QImage renderCardFace(const cardset::CardEdges &edges);
+QImage renderCardFace(const CardFace &edges);
 
 // The face reduced to its own palette of at most 256 colours, ready for GIF.
-QImage cardPicture(const cardset::CardEdges &edges);
+QImage cardPicture(const CardFace &edges);
 
 // A 520 x 520 picture of the board as the game shows it: tile p at 174 px steps on the window's ground.
-QImage renderBoard(const std::array<cardset::CardEdges, cardset::CardCount> &table,
-                   const cardset::Arrangement &arrangement);
+QImage renderBoard(const cardset::TurnedCards &cards, const Arrangement &arrangement);
 
 } // namespace quintrel::datagen

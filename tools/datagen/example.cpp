@@ -23,11 +23,12 @@ const QColor Paper(0xfb, 0xf8, 0xf0);
 const QColor Heading(0x1c, 0x2e, 0x5e);
 const QColor Body(0x22, 0x22, 0x22);
 
-cardset::CardEdges demo(const char *letters)
+// A card made up for the picture, written as the game's edge table writes a card.
+CardFace demo(const char *letters)
 {
-    cardset::CardEdges e{};
+    CardFace e{};
     for (int i = 0; i < 4; ++i)
-        e[i] = cardset::edgeFromLetter(letters[i]);
+        e[i] = edgeFromLetter(letters[i]);
     return e;
 }
 
@@ -57,7 +58,7 @@ void words(QPainter &p, const QRectF &box, const QString &text, int flags = Qt::
 }
 
 // Two cards, one above the other, cut down to the 100 x 70 pixels on each side of their seam.
-void seam(QPainter &p, const QPointF &at, const cardset::CardEdges &upper, const cardset::CardEdges &lower)
+void seam(QPainter &p, const QPointF &at, const CardFace &upper, const CardFace &lower)
 {
     const QImage a = renderCardFace(upper), b = renderCardFace(lower);
     p.drawImage(at, a, QRectF(36, 102, 100, 70));
@@ -84,7 +85,7 @@ void tick(QPainter &p, const QPointF &c, bool good)
     p.restore();
 }
 
-QImage smallCard(const cardset::CardEdges &edges, int quarterTurns, int size)
+QImage smallCard(const CardFace &edges, int quarterTurns, int size)
 {
     return renderSupersampled(size, size, 4, [&](QPainter &p) {
         p.scale(double(size) / CardSizePx, double(size) / CardSizePx);
@@ -122,7 +123,7 @@ void paintExample(QPainter &p)
     words(p, QRectF(168, 252, 150, 48), QStringLiteral("Two upper halves: they do not fit."), Qt::AlignHCenter);
 
     heading(p, 300, QStringLiteral("Turning a card"));
-    const cardset::CardEdges turning = demo("SdHc");
+    const CardFace turning = demo("SdHc");
     for (int k = 0; k < 4; ++k) {
         const double x = 14 + k * 80;
         p.drawImage(QPointF(x, 334), smallCard(turning, k, 64));

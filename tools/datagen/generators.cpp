@@ -1,20 +1,12 @@
 // The card pictures and the board renders; the other steps live in their own files.
 #include "generators.h"
 
-#include "../../game/cardedges.h"
 #include "cards.h"
 #include "imaging.h"
 
 #include <QDir>
 
 namespace quintrel::datagen {
-
-const cardset::Arrangement &storedSolution()
-{
-    static const cardset::Arrangement solution = {
-        {{4, 3}, {8, 2}, {6, 3}, {7, 4}, {0, 3}, {3, 2}, {2, 3}, {5, 4}, {1, 1}}};
-    return solution;
-}
 
 Generator::Generator(const QString &sourceRoot, const QString &outRoot)
     : m_source(sourceRoot)
@@ -30,32 +22,21 @@ bool Generator::fail(const QString &message)
 
 QString Generator::out(const QString &relative) const { return m_out + QLatin1Char('/') + relative; }
 
-bool Generator::loadEdges()
+void Generator::countSolutions()
 {
-    if (m_edgesLoaded)
-        return true;
-    // The game's own table: the pictures show exactly the edges the game describes in words.
-    for (int card = 0; card < cardset::CardCount; ++card) {
-        for (int side = 0; side < 4; ++side)
-            m_edges[card][side] = cardset::edgeFromLetter(CardEdgeLetters[card][side]);
-    }
-    m_edgesLoaded = true;
-    const cardset::SolveResult r = cardset::Solver(m_edges).solve(2);
+    const cardset::SolveResult r = cardset::Solver(m_cards).solve(2);
     m_report << QStringLiteral("card set: %1 solutions, %2 arrangements fit 11 seams, %3 fit 10 seams")
                     .arg(r.solutions.size())
                     .arg(r.byMisfits[1])
                     .arg(r.byMisfits[2]);
-    return true;
 }
 
 bool Generator::cards()
 {
-    if (!loadEdges())
-        return false;
-    for (int card = 0; card < cardset::CardCount; ++card) {
-        QImage picture = cardPicture(m_edges[card]);
-        for (int o = 1; o <= 4; ++o) {
-            const QString path = out(QStringLiteral("data/%1/%2.gif").arg(1010 + 10 * card).arg(o));
+    for (int index = 0; index < PositionCount; ++index) {
+        QImage picture = cardPicture(m_cards[index][0]);
+        for (int o = 1; o <= OrientationCount; ++o) {
+            const QString path = out(QStringLiteral("data/%1/%2.gif").arg(cardset::cardAt(index)).arg(o));
             if (!writeGif(picture, path))
                 return fail(QStringLiteral("cannot write %1").arg(path));
             picture = turnedClockwise(picture);
@@ -67,13 +48,11 @@ bool Generator::cards()
 
 bool Generator::boardRenders()
 {
-    if (!loadEdges())
-        return false;
-    cardset::Arrangement start{};
-    for (int pos = 0; pos < cardset::CardCount; ++pos)
-        start[pos] = {pos, 1};
-    const QImage solved = renderBoard(m_edges, storedSolution());
-    const QImage startBoard = renderBoard(m_edges, start);
+    Arrangement start{};
+    for (int position = 1; position <= PositionCount; ++position)
+        start[position - 1] = {startCard(position), 1};
+    const QImage solved = renderBoard(m_cards, Solutions[0]);
+    const QImage startBoard = renderBoard(m_cards, start);
     if (!writePng(solved, out(QStringLiteral("docs/solved.png")))
         || !writePng(startBoard, out(QStringLiteral("docs/start.png"))))
         return fail(QStringLiteral("cannot write the board renders"));

@@ -20,23 +20,23 @@ public:
     bool windowArt();    // art/title.gif, banner.gif, helptitle.gif, logo.bmp
     bool example();      // data/SOUND/example.gif
 
+    // Adds to the report how many arrangements of the cards fit on 12, 11 and 10 seams; the check of the
+    // generated files has no use for it.
+    void countSolutions();
+
     QString error() const { return m_error; }
     QString report() const { return m_report.join(QLatin1Char('\n')); }
 
 private:
     bool fail(const QString &message);
-    bool loadEdges();
     QString out(const QString &relative) const;
 
     QString m_source;
     QString m_out;
     QString m_error;
     QStringList m_report;
-    bool m_edgesLoaded = false;
-    std::array<cardset::CardEdges, cardset::CardCount> m_edges{};
+    // The game's own cards: the pictures show exactly the edges the game describes in words.
+    const cardset::TurnedCards m_cards = cardset::gameCards();
 };
-
-// The stored first solution (by board position: card index 0..8 for 1010..1090, orientation).
-const cardset::Arrangement &storedSolution();
 
 } // namespace quintrel::datagen

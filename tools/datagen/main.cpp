@@ -26,8 +26,10 @@ int generateInto(const QString &sourceRoot, const QString &outRoot, bool quiet)
         std::fprintf(stderr, "quintrel_datagen: %s\n", qPrintable(gen.error()));
         return 1;
     }
-    if (!quiet)
-        std::printf("%s\n", qPrintable(gen.report()));
+    if (quiet)
+        return 0;
+    gen.countSolutions();
+    std::printf("%s\n", qPrintable(gen.report()));
     return 0;
 }
 
