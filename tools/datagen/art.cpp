@@ -528,33 +528,82 @@ QImage handPointer()
     return hand;
 }
 
+// The hand pointer at twice the size, drawn from shapes in the small one's 32 x 32 frame: the same
+// fingers, thumb and palm, with rounded tips where the small one steps its pixels, inside an outline one
+// pixel of the small one wide. The fingertip at the hot spot (12, 9) is black in both.
+QImage handPointer2x()
+{
+    return renderSupersampled(64, 64, 4, [](QPainter &p) {
+        p.scale(2, 2);
+        QPainterPath hand;
+        hand.setFillRule(Qt::WindingFill);
+        hand.addRoundedRect(QRectF(11, 10, 3, 16), 1.5, 1.5); // index finger
+        hand.addRoundedRect(QRectF(15, 14, 3, 12), 1.5, 1.5); // middle finger
+        hand.addRoundedRect(QRectF(19, 15, 3, 11), 1.5, 1.5); // ring finger
+        hand.addRoundedRect(QRectF(23, 18, 2, 8), 1, 1);      // little finger
+        hand.addRoundedRect(QRectF(7, 19, 3, 4), 1.5, 1.5);   // thumb
+        hand.addRoundedRect(QRectF(8, 21, 4, 3), 1, 1);
+        hand.addRoundedRect(QRectF(9, 22, 16, 7), 2, 2); // palm
+        hand = hand.simplified();
+        // The pen lies half outside the shape: that half is the outline, the fill covers the rest.
+        p.setPen(QPen(Qt::black, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::white);
+        p.drawPath(hand);
+        p.setPen(Qt::NoPen);
+        p.drawPath(hand);
+    });
+}
+
+// A picture without transparency for PNG: three channels rather than four.
+QImage opaque(const QImage &picture) { return picture.convertToFormat(QImage::Format_RGB32); }
+
 } // namespace
 
 bool Generator::windowArt()
 {
-    const QImage title = quantize(renderSupersampled(410, 272, 4, drawTitle), 256);
-    const QImage banner = quantize(renderSupersampled(312, 132, 4, drawBanner), 256);
-    const QImage helpTitle = quantize(renderSupersampled(104, 134, 4, drawHelpTitle), 64);
-    const QImage logo = quantize(renderSupersampled(136, 98, 4, drawLogo), 256);
-    if (!writeGif(title, out(QStringLiteral("art/title.gif")))
-        || !writeGif(banner, out(QStringLiteral("art/banner.gif")))
-        || !writeGif(helpTitle, out(QStringLiteral("art/helptitle.gif")))
-        || !writeBmp8(logo, out(QStringLiteral("art/logo.bmp"))))
+    const TwoScales title = renderTwoScales(410, 272, 4, drawTitle);
+    const TwoScales banner = renderTwoScales(312, 132, 4, drawBanner);
+    const TwoScales helpTitle = renderTwoScales(104, 134, 4, drawHelpTitle);
+    const TwoScales logo = renderTwoScales(136, 98, 4, drawLogo);
+    if (!writeGif(quantize(title.at1x, 256), out(QStringLiteral("art/title.gif")))
+        || !writeGif(quantize(banner.at1x, 256), out(QStringLiteral("art/banner.gif")))
+        || !writeGif(quantize(helpTitle.at1x, 64), out(QStringLiteral("art/helptitle.gif")))
+        || !writeBmp8(quantize(logo.at1x, 256), out(QStringLiteral("art/logo.bmp"))))
         return fail(QStringLiteral("cannot write the window pictures"));
+    // At twice the size in full colour: 256 colours would band the gradients over twice as many pixels.
+    if (!writePng(opaque(title.at2x), out(QStringLiteral("art/title@2x.png")), LargePictureZlibLevel)
+        || !writePng(opaque(banner.at2x), out(QStringLiteral("art/banner@2x.png")), LargePictureZlibLevel)
+        || !writePng(opaque(helpTitle.at2x), out(QStringLiteral("art/helptitle@2x.png")), LargePictureZlibLevel)
+        || !writePng(opaque(logo.at2x), out(QStringLiteral("art/logo@2x.png")), LargePictureZlibLevel))
+        return fail(QStringLiteral("cannot write the window pictures at twice the size"));
     return true;
 }
 
 bool Generator::icons()
 {
-    // One picture per size: the window icon takes three of them, the desktop's icon theme all.
-    QMap<int, QImage> rendered;
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
-        rendered[size] = renderSupersampled(size, size, 8, [size](QPainter &p) { drawIcon(p, size); });
+    // One picture per size: the window icon takes three of them, the desktop's icon theme all. The window
+    // icon's sizes are drawn at twice the size too, each as its own size looks (a 16-pixel icon at 32 pixels
+    // is the single card, sharper), so a screen of twice the density shows the same icon.
+    QMap<int, QImage> rendered, doubled;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const auto draw = [size](QPainter &p) { drawIcon(p, size); };
+        if (size == 16 || size == 32 || size == 48) {
+            const TwoScales both = renderTwoScales(size, size, 8, draw);
+            rendered[size] = both.at1x;
+            doubled[size] = both.at2x;
+        } else {
+            rendered[size] = renderSupersampled(size, size, 8, draw);
+        }
+    }
     const QImage splash = quantizeWithTransparency(rendered[32], 15);
     if (!writeIco({rendered[16], rendered[32], rendered[48]}, out(QStringLiteral("data/SOUND/QUINTREL.ICO")))
         || !writeIco({splash}, out(QStringLiteral("art/splash.ico")))
         || !writePng(handPointer(), out(QStringLiteral("art/hand.png"))))
         return fail(QStringLiteral("cannot write the icons"));
+    if (!writeIco({doubled[16], doubled[32], doubled[48]}, out(QStringLiteral("data/SOUND/QUINTREL@2x.ICO")))
+        || !writePng(doubled[32], out(QStringLiteral("art/splash@2x.png")), LargePictureZlibLevel)
+        || !writePng(handPointer2x(), out(QStringLiteral("art/hand@2x.png")), LargePictureZlibLevel))
+        return fail(QStringLiteral("cannot write the icons at twice the size"));
     // The desktop's icons, named after the icon theme's folders.
     for (auto it = rendered.cbegin(); it != rendered.cend(); ++it) {
         if (!writePng(it.value(), out(QStringLiteral("desktop/icons/%1x%1.png").arg(it.key()))))

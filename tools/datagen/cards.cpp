@@ -106,16 +106,20 @@ QImage renderCardFace(const CardFace &edges)
     return renderSupersampled(CardSizePx, CardSizePx, 4, [&](QPainter &p) { paintCardFace(p, edges); });
 }
 
-QImage cardPicture(const CardFace &edges) { return quantize(renderCardFace(edges), 256); }
+CardPictures cardPictures(const CardFace &edges)
+{
+    const TwoScales face = renderTwoScales(CardSizePx, CardSizePx, 4, [&](QPainter &p) { paintCardFace(p, edges); });
+    return {quantize(face.at1x, 256), face.at2x.convertToFormat(QImage::Format_RGB32)};
+}
 
-QImage renderBoard(const cardset::TurnedCards &cards, const Arrangement &arrangement)
+QImage renderBoard(const std::array<QImage, PositionCount> &pictures, const Arrangement &arrangement)
 {
     QImage board(3 * BoardPitchPx - 2, 3 * BoardPitchPx - 2, QImage::Format_RGB32);
     board.fill(QColor(0xf0, 0xf0, 0xf0));
     QPainter p(&board);
     for (int position = 1; position <= PositionCount; ++position) {
         const Placement placement = arrangement[position - 1];
-        QImage picture = cardPicture(cards[cardset::cardIndex(placement.card)][0]);
+        QImage picture = pictures[cardset::cardIndex(placement.card)];
         for (int o = 1; o < placement.orientation; ++o)
             picture = turnedClockwise(picture);
         p.drawImage(BoardPitchPx * positionColumn(position), BoardPitchPx * positionRow(position), picture);

@@ -21,10 +21,16 @@ void paintCardFace(QPainter &p, const CardFace &edges);
 // The card face in orientation 1, full colour.
 QImage renderCardFace(const CardFace &edges);
 
-// The face reduced to its own palette of at most 256 colours, ready for GIF.
-QImage cardPicture(const CardFace &edges);
+// The face reduced to its own palette of at most 256 colours, ready for GIF, and the same face at twice the
+// size in full colour, from one drawing.
+struct CardPictures {
+    QImage picture;
+    QImage picture2x;
+};
+CardPictures cardPictures(const CardFace &edges);
 
 // A 520 x 520 picture of the board as the game shows it: tile p at 174 px steps on the window's ground.
-QImage renderBoard(const cardset::TurnedCards &cards, const Arrangement &arrangement);
+// pictures holds the nine cards' pictures in orientation 1, by card index.
+QImage renderBoard(const std::array<QImage, PositionCount> &pictures, const Arrangement &arrangement);
 
 } // namespace quintrel::datagen

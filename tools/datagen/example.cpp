@@ -57,12 +57,26 @@ void words(QPainter &p, const QRectF &box, const QString &text, int flags = Qt::
     p.drawText(box, flags | Qt::TextWordWrap, text);
 }
 
-// Two cards, one above the other, cut down to the 100 x 70 pixels on each side of their seam.
-void seam(QPainter &p, const QPointF &at, const CardFace &upper, const CardFace &lower)
+// The cards in the picture are drawn at the picture's own scale (1, or 2 for its large copy), so that they
+// are as sharp as its text.
+QImage cardFace(const CardFace &edges, int scale)
 {
-    const QImage a = renderCardFace(upper), b = renderCardFace(lower);
-    p.drawImage(at, a, QRectF(36, 102, 100, 70));
-    p.drawImage(at + QPointF(0, 72), b, QRectF(36, 0, 100, 70));
+    return scale == 1 ? renderCardFace(edges)
+                      : renderTwoScales(CardSizePx, CardSizePx, 4, [&](QPainter &p) { paintCardFace(p, edges); }).at2x;
+}
+
+// Draws a picture of the given scale into its place in the picture's frame.
+void place(QPainter &p, const QRectF &target, const QImage &picture, const QRectF &source, int scale)
+{
+    p.drawImage(target, picture, QRectF(source.topLeft() * scale, source.size() * scale));
+}
+
+// Two cards, one above the other, cut down to the 100 x 70 pixels on each side of their seam.
+void seam(QPainter &p, const QPointF &at, const CardFace &upper, const CardFace &lower, int scale)
+{
+    const QImage a = cardFace(upper, scale), b = cardFace(lower, scale);
+    place(p, QRectF(at, QSizeF(100, 70)), a, QRectF(36, 102, 100, 70), scale);
+    place(p, QRectF(at + QPointF(0, 72), QSizeF(100, 70)), b, QRectF(36, 0, 100, 70), scale);
     p.setPen(QPen(QColor(0x80, 0x80, 0x80), 1));
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(at - QPointF(0.5, 0.5), QSizeF(101, 143)));
@@ -85,15 +99,17 @@ void tick(QPainter &p, const QPointF &c, bool good)
     p.restore();
 }
 
-QImage smallCard(const CardFace &edges, int quarterTurns, int size)
+void smallCard(QPainter &p, const QPointF &at, const CardFace &edges, int quarterTurns, int size, int scale)
 {
-    return renderSupersampled(size, size, 4, [&](QPainter &p) {
-        p.scale(double(size) / CardSizePx, double(size) / CardSizePx);
+    const int pixels = size * scale;
+    const QImage card = renderSupersampled(pixels, pixels, 4, [&](QPainter &p) {
+        p.scale(double(pixels) / CardSizePx, double(pixels) / CardSizePx);
         p.translate(CardSizePx / 2.0, CardSizePx / 2.0);
         p.rotate(90 * quarterTurns);
         p.translate(-CardSizePx / 2.0, -CardSizePx / 2.0);
         paintCardFace(p, edges);
     });
+    place(p, QRectF(at, QSizeF(size, size)), card, QRectF(0, 0, size, size), scale);
 }
 
 void arrowRight(QPainter &p, const QPointF &from, const QPointF &to)
@@ -105,7 +121,7 @@ void arrowRight(QPainter &p, const QPointF &from, const QPointF &to)
     p.drawPolygon(QPolygonF{to, to + QPointF(-7, -5), to + QPointF(-7, 5)});
 }
 
-void paintExample(QPainter &p)
+void paintExample(QPainter &p, int scale)
 {
     p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
     p.fillRect(QRectF(0, 0, ExampleWidthPx, ExampleHeightPx), Paper);
@@ -115,8 +131,8 @@ void paintExample(QPainter &p)
     p.drawText(QRectF(0, 8, ExampleWidthPx, 30), Qt::AlignCenter, QStringLiteral("Quintrel by example"));
 
     heading(p, 44, QStringLiteral("Seams"));
-    seam(p, QPointF(38, 78), demo("DCHs"), demo("hSdC"));
-    seam(p, QPointF(192, 78), demo("cSHd"), demo("HdCs"));
+    seam(p, QPointF(38, 78), demo("DCHs"), demo("hSdC"), scale);
+    seam(p, QPointF(192, 78), demo("cSHd"), demo("HdCs"), scale);
     tick(p, QPointF(38 + 50, 236), true);
     tick(p, QPointF(192 + 50, 236), false);
     words(p, QRectF(14, 252, 150, 48), QStringLiteral("Upper and lower half of one suit: they fit."), Qt::AlignHCenter);
@@ -126,7 +142,7 @@ void paintExample(QPainter &p)
     const CardFace turning = demo("SdHc");
     for (int k = 0; k < 4; ++k) {
         const double x = 14 + k * 80;
-        p.drawImage(QPointF(x, 334), smallCard(turning, k, 64));
+        smallCard(p, QPointF(x, 334), turning, k, 64, scale);
         if (k < 3)
             arrowRight(p, QPointF(x + 67, 366), QPointF(x + 78, 366));
     }
@@ -135,8 +151,8 @@ void paintExample(QPainter &p)
                          "clockwise."));
 
     heading(p, 446, QStringLiteral("Swapping two cards"));
-    p.drawImage(QPointF(14, 480), smallCard(demo("hDsC"), 0, 48));
-    p.drawImage(QPointF(98, 480), smallCard(demo("CsDh"), 1, 48));
+    smallCard(p, QPointF(14, 480), demo("hDsC"), 0, 48, scale);
+    smallCard(p, QPointF(98, 480), demo("CsDh"), 1, 48, scale);
     p.setPen(QPen(Heading, 2, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
     QPainterPath swing;
@@ -161,11 +177,16 @@ void paintExample(QPainter &p)
 bool Generator::example()
 {
     QImage picture(ExampleWidthPx, ExampleHeightPx, QImage::Format_ARGB32_Premultiplied);
+    QImage picture2x(2 * ExampleWidthPx, 2 * ExampleHeightPx, QImage::Format_RGB32);
     {
         QPainter p(&picture);
-        paintExample(p);
+        paintExample(p, 1);
+        QPainter p2x(&picture2x);
+        p2x.scale(2, 2);
+        paintExample(p2x, 2);
     }
-    if (!writeGif(quantize(picture, 256), out(QStringLiteral("data/SOUND/example.gif"))))
+    if (!writeGif(quantize(picture, 256), out(QStringLiteral("data/SOUND/example.gif")))
+        || !writePng(picture2x, out(QStringLiteral("data/SOUND/example@2x.png")), LargePictureZlibLevel))
         return fail(QStringLiteral("cannot write the example picture"));
     return true;
 }

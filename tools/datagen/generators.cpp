@@ -31,18 +31,29 @@ void Generator::countSolutions()
                     .arg(r.byMisfits[2]);
 }
 
+const std::array<CardPictures, PositionCount> &Generator::faces()
+{
+    if (m_faces[0].picture.isNull()) {
+        for (int index = 0; index < PositionCount; ++index)
+            m_faces[index] = cardPictures(m_cards[index][0]);
+    }
+    return m_faces;
+}
+
 bool Generator::cards()
 {
     for (int index = 0; index < PositionCount; ++index) {
-        QImage picture = cardPicture(m_cards[index][0]);
+        auto [picture, picture2x] = faces()[index];
         for (int o = 1; o <= OrientationCount; ++o) {
-            const QString path = out(QStringLiteral("data/%1/%2.gif").arg(cardset::cardAt(index)).arg(o));
-            if (!writeGif(picture, path))
-                return fail(QStringLiteral("cannot write %1").arg(path));
+            const QString folder = out(QStringLiteral("data/%1/").arg(cardset::cardAt(index)));
+            if (!writeGif(picture, folder + QStringLiteral("%1.gif").arg(o))
+                || !writePng(picture2x, folder + QStringLiteral("%1@2x.png").arg(o), LargePictureZlibLevel))
+                return fail(QStringLiteral("cannot write the pictures of orientation %1 in %2").arg(o).arg(folder));
             picture = turnedClockwise(picture);
+            picture2x = turnedClockwise(picture2x);
         }
     }
-    m_report << QStringLiteral("36 card pictures written");
+    m_report << QStringLiteral("36 card pictures written, each at twice the size too");
     return true;
 }
 
@@ -51,8 +62,11 @@ bool Generator::boardRenders()
     Arrangement start{};
     for (int position = 1; position <= PositionCount; ++position)
         start[position - 1] = {startCard(position), 1};
-    const QImage solved = renderBoard(m_cards, Solutions[0]);
-    const QImage startBoard = renderBoard(m_cards, start);
+    std::array<QImage, PositionCount> pictures;
+    for (int index = 0; index < PositionCount; ++index)
+        pictures[index] = faces()[index].picture;
+    const QImage solved = renderBoard(pictures, Solutions[0]);
+    const QImage startBoard = renderBoard(pictures, start);
     if (!writePng(solved, out(QStringLiteral("docs/solved.png")))
         || !writePng(startBoard, out(QStringLiteral("docs/start.png"))))
         return fail(QStringLiteral("cannot write the board renders"));

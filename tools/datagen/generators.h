@@ -2,6 +2,7 @@
 #pragma once
 
 #include "../cardset/solver.h"
+#include "cards.h"
 
 #include <QString>
 #include <QStringList>
@@ -12,13 +13,13 @@ class Generator {
 public:
     Generator(const QString &sourceRoot, const QString &outRoot);
 
-    bool cards();        // data/1010/1.gif .. data/1090/4.gif
+    bool cards();        // data/1010/1.gif, 1@2x.png .. data/1090/4.gif, 4@2x.png
     bool boardRenders(); // docs/solved.png, docs/start.png
     bool sounds();       // data/SOUND/SNIP1.WAV, CLICK.WAV, APPLAUS.WAV
     bool texts();        // data/rules.txt, data/ombrel.txt and their translations (rules_de.txt, ...)
-    bool icons();        // data/SOUND/QUINTREL.ICO, art/splash.ico, art/hand.png, desktop/icons/*
-    bool windowArt();    // art/title.gif, banner.gif, helptitle.gif, logo.bmp
-    bool example();      // data/SOUND/example.gif
+    bool icons();        // data/SOUND/QUINTREL.ICO, @2x.ICO; art/splash.ico, hand.png, each @2x.png; desktop/icons/*
+    bool windowArt();    // art/title.gif, banner.gif, helptitle.gif, logo.bmp, each @2x.png too
+    bool example();      // data/SOUND/example.gif, example@2x.png
 
     // Adds to the report how many arrangements of the cards fit on 12, 11 and 10 seams; the check of the
     // generated files has no use for it.
@@ -30,6 +31,8 @@ public:
 private:
     bool fail(const QString &message);
     QString out(const QString &relative) const;
+    // The nine card faces in orientation 1, drawn once for the card pictures and the board renders.
+    const std::array<CardPictures, PositionCount> &faces();
 
     QString m_source;
     QString m_out;
@@ -37,6 +40,7 @@ private:
     QStringList m_report;
     // The game's own cards: the pictures show exactly the edges the game describes in words.
     const cardset::TurnedCards m_cards = cardset::gameCards();
+    std::array<CardPictures, PositionCount> m_faces;
 };
 
 } // namespace quintrel::datagen

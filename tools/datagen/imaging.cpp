@@ -12,22 +12,36 @@
 #include <gif_lib.h>
 
 #include <algorithm>
+#include <cstring>
 #include <map>
 #include <vector>
 
 namespace quintrel::datagen {
 
-QImage renderSupersampled(int width, int height, int scale, const std::function<void(QPainter &)> &draw)
+namespace {
+
+QImage renderLarge(int width, int height, int scale, const std::function<void(QPainter &)> &draw)
 {
     QImage big(width * scale, height * scale, QImage::Format_ARGB32_Premultiplied);
     big.fill(Qt::transparent);
-    {
-        QPainter p(&big);
-        p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
-        p.scale(scale, scale);
-        draw(p);
-    }
-    return downsample(big, scale);
+    QPainter p(&big);
+    p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+    p.scale(scale, scale);
+    draw(p);
+    return big;
+}
+
+} // namespace
+
+QImage renderSupersampled(int width, int height, int scale, const std::function<void(QPainter &)> &draw)
+{
+    return downsample(renderLarge(width, height, scale, draw), scale);
+}
+
+TwoScales renderTwoScales(int width, int height, int scale, const std::function<void(QPainter &)> &draw)
+{
+    const QImage big = renderLarge(width, height, scale, draw);
+    return {downsample(big, scale), downsample(big, scale / 2)};
 }
 
 QImage downsample(const QImage &source, int factor)
@@ -211,16 +225,17 @@ QImage mapToPalette(const QImage &source, const QList<QRgb> &palette)
     return out;
 }
 
-QImage turnedClockwise(const QImage &indexed)
+QImage turnedClockwise(const QImage &picture)
 {
-    const int w = indexed.width(), h = indexed.height();
-    QImage out(h, w, QImage::Format_Indexed8);
-    out.setColorTable(indexed.colorTable());
+    const int w = picture.width(), h = picture.height(), bytes = picture.depth() / 8;
+    Q_ASSERT(bytes == 1 || bytes == 4);
+    QImage out(h, w, picture.format());
+    out.setColorTable(picture.colorTable());
     // The pixel at (x, y) moves to (h - 1 - y, x).
     for (int y = 0; y < h; ++y) {
-        const uchar *src = indexed.constScanLine(y);
+        const uchar *src = picture.constScanLine(y);
         for (int x = 0; x < w; ++x)
-            out.scanLine(x)[h - 1 - y] = src[x];
+            std::memcpy(out.scanLine(x) + (h - 1 - y) * bytes, src + x * bytes, bytes);
     }
     return out;
 }
@@ -394,12 +409,14 @@ bool writeIco(const QList<QImage> &pictures, const QString &path)
     return writeFile(path, b);
 }
 
-bool writePng(const QImage &image, const QString &path)
+bool writePng(const QImage &image, const QString &path, int zlibLevel)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    return image.save(&buffer, "PNG", 0) && writeFile(path, bytes);
+    // Qt's writer takes a quality from 0 to 100 and passes (100 - quality) * 9 / 91 to zlib.
+    const int quality = 100 - (91 * zlibLevel + 8) / 9;
+    return image.save(&buffer, "PNG", quality) && writeFile(path, bytes);
 }
 
 bool writeFile(const QString &path, const QByteArray &bytes)
