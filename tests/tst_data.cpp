@@ -1,12 +1,17 @@
 // tst_data.cpp: the data files beside the program and the window pictures: present, well-formed,
-// and of the right size.
+// and of the right size; and their copies at twice the size.
 #include "game/cardedges.h"
+#include "platform/filereading.h"
 #include "platform/wavimage.h"
 #include "testsupport.h"
 
+#include <QIcon>
 #include <QImageReader>
+#include <QPixmap>
 #include <QSet>
 #include <QtEndian>
+
+#include <cmath>
 
 using namespace quintrel;
 using namespace quintrel::testing;
@@ -51,6 +56,63 @@ int suitOfColour(QRgb c)
     if (g > r + 40 && g > b)
         return 3;
     return -1;
+}
+
+// How a picture file is read: a data file as the game reads it, within the cap of its kind; the
+// windows' own pictures from the program's resources.
+enum class PictureKind { Card, Icon, Example, Resource };
+
+// Every picture the file holds (an icon holds several sizes), smallest first; none when it cannot be read.
+QList<QImage> picturesOf(const QString &path, PictureKind kind)
+{
+    QList<QImage> pictures;
+    if (kind == PictureKind::Icon) {
+        const QIcon icon = readIcon(bytesOf(path));
+        for (const QSize &size : icon.availableSizes())
+            pictures << icon.pixmap(size).toImage();
+    } else if (kind == PictureKind::Resource) {
+        QImageReader reader(path);
+        for (int i = 0; i < std::max(1, reader.imageCount()) && (i == 0 || reader.jumpToImage(i)); ++i)
+            pictures << reader.read();
+    } else {
+        pictures << readPicture(bytesOf(path), kind == PictureKind::Card ? CardPictureCap : ExamplePictureCap);
+    }
+    pictures.removeIf([](const QImage &p) { return p.isNull(); });
+    std::sort(pictures.begin(), pictures.end(), [](const QImage &a, const QImage &b) { return a.width() < b.width(); });
+    return pictures;
+}
+
+// A picture reduced to half its size, each pixel the mean of the four it covers (premultiplied).
+QImage halved(const QImage &picture)
+{
+    const QImage big = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QImage half(big.size() / 2, QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < half.height(); ++y)
+        for (int x = 0; x < half.width(); ++x) {
+            int sum[4] = {};
+            for (const QPoint d : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(1, 1)}) {
+                const QRgb c = big.pixel(2 * x + d.x(), 2 * y + d.y());
+                sum[0] += qRed(c), sum[1] += qGreen(c), sum[2] += qBlue(c), sum[3] += qAlpha(c);
+            }
+            half.setPixel(x, y, qRgba((sum[0] + 2) / 4, (sum[1] + 2) / 4, (sum[2] + 2) / 4, (sum[3] + 2) / 4));
+        }
+    return half;
+}
+
+// Root mean square of the differences of two pictures of one size, over all four channels (premultiplied).
+double rmsDifference(const QImage &a, const QImage &b)
+{
+    const QImage p = a.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage q = b.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    double sum = 0;
+    for (int y = 0; y < p.height(); ++y)
+        for (int x = 0; x < p.width(); ++x) {
+            const QRgb c = p.pixel(x, y), d = q.pixel(x, y);
+            for (const int delta :
+                 {qRed(c) - qRed(d), qGreen(c) - qGreen(d), qBlue(c) - qBlue(d), qAlpha(c) - qAlpha(d)})
+                sum += double(delta) * delta;
+        }
+    return std::sqrt(sum / (4.0 * p.width() * p.height()));
 }
 
 } // namespace
@@ -267,6 +329,66 @@ private slots:
             QCOMPARE(le16(bytes, 28), quint16(8)); // bits per pixel
         if (resource.endsWith(QLatin1String(".ico")))
             QCOMPARE(le16(bytes, 6 + 6), quint16(4)); // bits per pixel of the only entry
+    }
+
+    // Every picture the windows show has a copy at twice the size beside it, named with "@2x": a data
+    // file the game can read within the cap of its kind, exactly twice the small one's size, and the same
+    // picture: reduced to half its size, it differs from the small one by a root mean square of at most
+    // the tolerance per channel.
+    //
+    // Measured: 0.3 to 0.9 for the cards, under 0.7 for the other 256-colour pictures and the
+    // full-colour icon, 2.7 for the example (painted twice, not reduced from one drawing); 12.5 for the
+    // splash icon, whose small copy has 15 colours and all-or-nothing transparency, and 18 for the hand,
+    // three colours in pixel steps that the large copy rounds. What the check must catch gives much
+    // more: the large copy shifted by one of its pixels at least 9.1 (the help title's plain field), 11
+    // for a card, 30 for the hand and 33 for the splash icon; a card turned a quarter turn 49, another
+    // card 36.
+    void picturesAtTwiceTheSize_data()
+    {
+        QTest::addColumn<QString>("small");
+        QTest::addColumn<QString>("large");
+        QTest::addColumn<PictureKind>("kind");
+        QTest::addColumn<double>("tolerance");
+        for (int card = 1010; card <= 1090; card += 10)
+            for (int o = 1; o <= 4; ++o)
+                QTest::addRow("%d/%d@2x.png", card, o)
+                    << cardPath(card, o) << dataPath(QStringLiteral("%1/%2@2x.png").arg(card).arg(o))
+                    << PictureKind::Card << 5.0;
+        QTest::newRow("QUINTREL@2x.ICO") << dataPath(QStringLiteral("SOUND/QUINTREL.ICO"))
+                                         << dataPath(QStringLiteral("SOUND/QUINTREL@2x.ICO")) << PictureKind::Icon
+                                         << 5.0;
+        QTest::newRow("example@2x.png") << dataPath(QStringLiteral("SOUND/example.gif"))
+                                        << dataPath(QStringLiteral("SOUND/example@2x.png")) << PictureKind::Example
+                                        << 5.0;
+        const auto art = [](const char *small, const char *large, double tolerance) {
+            QTest::newRow(large) << QStringLiteral(":/art/") + QLatin1String(small)
+                                 << QStringLiteral(":/art/") + QLatin1String(large) << PictureKind::Resource
+                                 << tolerance;
+        };
+        art("title.gif", "title@2x.png", 5);
+        art("banner.gif", "banner@2x.png", 5);
+        art("helptitle.gif", "helptitle@2x.png", 5);
+        art("logo.bmp", "logo@2x.png", 5);
+        art("splash.ico", "splash@2x.png", 20);
+        art("hand.png", "hand@2x.png", 24);
+    }
+
+    void picturesAtTwiceTheSize()
+    {
+        QFETCH(QString, small);
+        QFETCH(QString, large);
+        QFETCH(PictureKind, kind);
+        QFETCH(double, tolerance);
+        const QList<QImage> smalls = picturesOf(small, kind), larges = picturesOf(large, kind);
+        QVERIFY(!smalls.isEmpty());
+        QCOMPARE(larges.size(), smalls.size());
+        for (qsizetype i = 0; i < smalls.size(); ++i) {
+            QCOMPARE(larges[i].size(), 2 * smalls[i].size());
+            const double difference = rmsDifference(halved(larges[i]), smalls[i]);
+            QVERIFY2(difference <= tolerance,
+                     qPrintable(
+                         QStringLiteral("%1 x %2: %3").arg(smalls[i].width()).arg(smalls[i].height()).arg(difference)));
+        }
     }
 
     void handPointsWithItsFingertip()
