@@ -13,11 +13,12 @@ QUINTREL_PACKAGES=(cmake g++ make qt6-base-dev libsdl2-dev fonts-dejavu-core)
 # ImageMagick; the screen-reader check plays through the accessibility bus (a session bus, the
 # AT-SPI registry and its Python bindings); the install check validates the desktop entry, the
 # metainfo and the manual page; the Wayland check runs the program on Qt's wayland platform in a
-# headless sway, typing with wtype and reading the screen with grim.
+# headless sway, typing with wtype and reading the screen with grim; the high-density checks set
+# the X server's Xft.dpi with xrdb.
 QUINTREL_TEST_PACKAGES=(ninja-build lld clang libclang-rt-14-dev qt6-base-private-dev libgif-dev
                         xvfb xauth xdotool x11-utils openbox imagemagick dbus-daemon at-spi2-core
                         python3-pyatspi desktop-file-utils appstream man-db
-                        qt6-wayland sway wtype grim)
+                        qt6-wayland sway wtype grim x11-xserver-utils)
 
 quintrel_missing_packages() {
     local package missing=()
