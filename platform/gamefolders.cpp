@@ -77,9 +77,11 @@ bool makeSaveFolder(QString *reason)
     if (isDataFolderOwn())
         return true;
     const QByteArray folder = saveFolder();
-    // Every folder on the way down from the root, as "mkdir -p" does; those already there stay as they are.
+    // Every folder on the way down from the root, as "mkdir -p" does; those already there stay as
+    // they are. The first one that cannot be made tells why: each one below it fails only for
+    // want of it.
     int error = 0;
-    for (qsizetype end = folder.indexOf('/', 1);; end = folder.indexOf('/', end + 1)) {
+    for (qsizetype end = folder.indexOf('/', 1); !error; end = folder.indexOf('/', end + 1)) {
         const QByteArray part = end < 0 ? folder : folder.left(end);
         if (::mkdir(part.constData(), 0700) != 0 && errno != EEXIST)
             error = errno;

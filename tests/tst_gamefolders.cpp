@@ -8,7 +8,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <grp.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace quintrel;
 
@@ -124,6 +127,37 @@ private slots:
             QCOMPARE(reason, QStringLiteral("the folder \"%1/data/quintrel\" could not be made: Not a directory")
                                  .arg(scratch.path()));
         }
+    }
+
+    // A folder on the way that the player may not write is the cause, not the missing ones below
+    // it. Run as the user nobody when the test runs as root, whom the permission bits do not bind.
+    void saveFolderFailureNamesTheCause()
+    {
+        QTemporaryDir scratch;
+        const QByteArray root = QFile::encodeName(scratch.path());
+        QVERIFY(QDir(scratch.path()).mkdir(QStringLiteral("locked")));
+        QCOMPARE(::chmod(root.constData(), 0755), 0);
+        QCOMPARE(::chmod(root + "/locked", 0555), 0);
+        setGameFolders(root, root + "/locked/data/quintrel", false);
+        const pid_t child = ::fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            if (::geteuid() == 0 && (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0))
+                ::_exit(2);
+            QString reason;
+            const bool made = makeSaveFolder(&reason);
+            ::_exit(!made
+                            && reason
+                                   == QStringLiteral(
+                                          "the folder \"%1/locked/data/quintrel\" could not be made: Permission denied")
+                                          .arg(scratch.path())
+                        ? 0
+                        : 1);
+        }
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY(WIFEXITED(status));
+        QCOMPARE(WEXITSTATUS(status), 0);
     }
 };
 
