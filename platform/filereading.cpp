@@ -94,24 +94,19 @@ std::vector<QImage> readImages(const QByteArray &path, const PictureCap &cap, in
 
 } // namespace
 
-bool readTextFile(const QByteArray &path, QByteArray &contents)
+QByteArray readSoundImage(const QByteArray &path)
 {
-    contents.clear();
     const FileContents file = readRegularFile(path, SoundCap);
-    if (file.status == FileStatus::Missing)
-        return createEmptyFile(path);
     if (file.status != FileStatus::Read)
-        return false;
-
-    const QByteArray &result = file.bytes;
+        return {};
+    const QByteArray &bytes = file.bytes;
     qsizetype begin = 0;
-    qsizetype end = result.size();
-    while (begin < end && result.at(begin) == ' ')
+    qsizetype end = bytes.size();
+    while (begin < end && bytes.at(begin) == ' ')
         ++begin;
-    while (end > begin && result.at(end - 1) == ' ')
+    while (end > begin && bytes.at(end - 1) == ' ')
         --end;
-    contents = result.mid(begin, end - begin);
-    return true;
+    return bytes.mid(begin, end - begin);
 }
 
 QString decodeWindows1252(const QByteArray &bytes)

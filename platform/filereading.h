@@ -14,10 +14,10 @@
 
 namespace quintrel {
 
-// Reads a whole file as raw bytes and trims blanks (0x20 only) from both ends; a sound, so at most
-// SoundCap bytes. A missing file is created empty where the game may do so (see readWholeFile);
-// then the result is true and empty. Any failure gives an empty result and false.
-bool readTextFile(const QByteArray &path, QByteArray &contents);
+// A sound image to hold in memory: the whole file (at most SoundCap bytes) as raw bytes, without the
+// blanks (0x20 only) at its two ends. Empty, which plays as silence, when the file is missing or
+// cannot be read.
+QByteArray readSoundImage(const QByteArray &path);
 
 // The bytes of an 8-bit text in the Windows-1252 code page as text: 0x80 to 0x9F through that
 // code page's table (its five unassigned bytes keep their own value), every other byte as Latin-1.

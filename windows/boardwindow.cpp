@@ -97,8 +97,8 @@ bool BoardWindow::setUp()
     }
     setWindowIcon(icon);
 
-    readTextFile(dataFile("SOUND/SNIP1.WAV"), m_snipSound);
-    readTextFile(dataFile("SOUND/CLICK.WAV"), m_clickSound);
+    m_snipSound = readSoundImage(dataFile("SOUND/SNIP1.WAV"));
+    m_clickSound = readSoundImage(dataFile("SOUND/CLICK.WAV"));
 
     m_firstDealArmed = true;
     return true;
