@@ -2,6 +2,7 @@
 //
 // Every read must stay inside its buffer, every write must change nothing but its own line, and
 // everything written must read back from the written bytes.
+#include "keybykeyreader.h"
 #include "savegame/profile.h"
 #include "savegame/savedgame.h"
 
@@ -120,7 +121,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // The reads of a load, and the conversion of what they give.
     Profile profile(file);
     Board loaded;
-    const int converted = readBoardFromProfile(profile, loaded);
+    const int converted = fuzzing::readBoardKeyByKey(profile, loaded);
     check(converted >= 0 && converted <= 18, "impossible count of converted values");
     for (int p = 1; p <= PositionCount; ++p) {
         const QByteArray card = profile.value(CardSection, cardKey(p), MissingSavedValue, SavedValueBufferSize);
@@ -159,7 +160,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
               "a written value does not read back");
     }
     Board reloaded;
-    check(readBoardFromProfile(reread, reloaded) == 18, "a saved board does not read back whole");
+    check(fuzzing::readBoardKeyByKey(reread, reloaded) == 18, "a saved board does not read back whole");
     for (int p = 1; p <= PositionCount; ++p) {
         check(reloaded[p].savedCard == board[p].card && reloaded[p].savedOrientation == board[p].orientation,
               "a saved board reads back different");

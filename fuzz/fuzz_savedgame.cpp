@@ -2,6 +2,7 @@
 //
 // Whatever the bytes, the reader must stay inside them, find what the key-by-key reader of the
 // settings file finds, and either load a game the board can show or leave the board as it was.
+#include "keybykeyreader.h"
 #include "savegame/savedgame.h"
 
 #include <QHashFunctions>
@@ -80,7 +81,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     Board expected = before;
     const Profile profile(QByteArray::fromRawData(bytes.data(), bytes.size()));
-    const int converted = readBoardFromProfile(profile, expected);
+    const int converted = fuzzing::readBoardKeyByKey(profile, expected);
     check(outcome.valuesRead == converted, "the readers convert different values");
     check((outcome.status == LoadOutcome::Status::Loaded) == showable(expected), "a refusal that is not one");
     if (outcome.status == LoadOutcome::Status::Loaded)

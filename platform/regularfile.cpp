@@ -23,50 +23,45 @@ void FileDescriptor::reset(int fd)
     m_fd = fd;
 }
 
-FileContents readRegularFile(const QByteArray &path, qsizetype cap)
+namespace {
+
+FileContents failure(FileStatus status, int error = 0)
 {
     FileContents result;
-    auto fail = [&result](FileStatus status, int error = 0) {
-        result.status = status;
-        result.error = error;
-        result.bytes.clear();
-        return result;
-    };
-    auto failedCall = [&fail] { return fail(errno == ENOENT ? FileStatus::Missing : FileStatus::Failed, errno); };
+    result.status = status;
+    result.error = error;
+    return result;
+}
 
-    struct stat named {};
-    if (::stat(path.constData(), &named) != 0)
-        return failedCall();
-    if (!S_ISREG(named.st_mode))
-        return fail(FileStatus::NotRegular);
-    if (named.st_size > cap)
-        return fail(FileStatus::TooLarge);
+FileContents failedCall() { return failure(errno == ENOENT ? FileStatus::Missing : FileStatus::Failed, errno); }
 
-    const FileDescriptor file(::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (!file.isOpen())
-        return failedCall();
-    const int fd = file.get();
+bool isSameFile(const struct stat &a, const struct stat &b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
+
+// The whole of the opened file, which must be the regular file that was looked at as named. One
+// byte more than the cap tells a file that grew since it was looked at.
+FileContents readOpened(int fd, const struct stat &named, qsizetype cap)
+{
     struct stat opened {};
     if (::fstat(fd, &opened) != 0)
-        return fail(FileStatus::Failed, errno);
-    if (!S_ISREG(opened.st_mode) || opened.st_dev != named.st_dev || opened.st_ino != named.st_ino)
-        return fail(FileStatus::NotRegular);
+        return failure(FileStatus::Failed, errno);
+    if (!S_ISREG(opened.st_mode) || !isSameFile(opened, named))
+        return failure(FileStatus::NotRegular);
 
-    // One byte more than the cap tells a file that grew since it was looked at.
+    FileContents result;
     QByteArray &bytes = result.bytes;
     bytes.resize(qMin<qsizetype>(opened.st_size, cap) + 1);
     qsizetype got = 0;
     for (;;) {
         if (got == bytes.size()) {
             if (got > cap)
-                return fail(FileStatus::TooLarge);
+                return failure(FileStatus::TooLarge);
             bytes.resize(qMin(cap + 1, qMax<qsizetype>(2 * got, 4096)));
         }
         const ssize_t count = ::read(fd, bytes.data() + got, size_t(bytes.size() - got));
         if (count < 0) {
             if (errno == EINTR)
                 continue;
-            return fail(FileStatus::Failed, errno);
+            return failure(FileStatus::Failed, errno);
         }
         if (count == 0)
             break;
@@ -74,7 +69,40 @@ FileContents readRegularFile(const QByteArray &path, qsizetype cap)
     }
     bytes.truncate(got);
     result.status = FileStatus::Read;
+    result.permissions = opened.st_mode & 07777;
     return result;
+}
+
+constexpr int ReadFlags = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+
+// The file at path relative to folder, looked at before it is opened so that a pipe never blocks
+// and a device is never opened. extraFlags: O_NOFOLLOW where a link must not be read through.
+FileContents readAt(int folder, const char *path, int extraFlags, qsizetype cap)
+{
+    struct stat named {};
+    if (::fstatat(folder, path, &named, (extraFlags & O_NOFOLLOW) ? AT_SYMLINK_NOFOLLOW : 0) != 0)
+        return failedCall();
+    if (!S_ISREG(named.st_mode))
+        return failure(FileStatus::NotRegular);
+    if (named.st_size > cap)
+        return failure(FileStatus::TooLarge);
+    const FileDescriptor file(::openat(folder, path, ReadFlags | extraFlags));
+    if (!file.isOpen())
+        return errno == ELOOP ? failure(FileStatus::NotRegular) : failedCall();
+    FileContents result = readOpened(file.get(), named, cap);
+    return result;
+}
+
+} // namespace
+
+FileContents readRegularFile(const QByteArray &path, qsizetype cap)
+{
+    return readAt(AT_FDCWD, path.constData(), 0, cap);
+}
+
+FileDescriptor openFolder(const QByteArray &path)
+{
+    return FileDescriptor(::open(path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
 }
 
 QString describeCap(qsizetype bytes)

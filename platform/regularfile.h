@@ -47,8 +47,9 @@ enum class FileStatus {
 
 struct FileContents {
     FileStatus status = FileStatus::Failed;
-    QByteArray bytes; // the whole file, when Read
-    int error = 0;    // errno of a failure
+    QByteArray bytes;         // the whole file, when Read
+    int error = 0;            // errno of a failure
+    unsigned permissions = 0; // the permission bits of the file read
 };
 
 // Owns an open file descriptor and closes it when it goes.
@@ -77,6 +78,10 @@ private:
 // never opened at all, and again on the opened file, in case the name changed in between. A file
 // that grows past the cap while it is read is TooLarge too.
 FileContents readRegularFile(const QByteArray &path, qsizetype cap);
+
+// The folder at path, open for the *At calls of the file services; not open when that fails
+// (errno says why).
+FileDescriptor openFolder(const QByteArray &path);
 
 // A cap as the player reads it: "4 MiB", "256 KiB".
 QString describeCap(qsizetype bytes);

@@ -1,15 +1,11 @@
 // Saving the board into its settings file and reading it back.
 #include "savegame/savedgame.h"
 
+#include "platform/caseinsensitivename.h"
+#include "platform/filereplacement.h"
+#include "platform/folderlock.h"
 #include "platform/gamefolders.h"
 #include "platform/regularfile.h"
-#include "savegame/filereplacement.h"
-
-#include <algorithm>
-#include <vector>
-
-#include <dirent.h>
-#include <sys/stat.h>
 
 namespace quintrel {
 
@@ -20,11 +16,6 @@ QByteArray positionKey(const char *word, int position)
     if (position < 1 || position > PositionCount)
         throw std::out_of_range("board position " + std::to_string(position) + " is not 1 to 9");
     return QByteArray(word) + ' ' + QByteArray::number(position);
-}
-
-bool isSavedGameName(QByteArrayView name)
-{
-    return name.size() == qsizetype(sizeof SavedGameFileName - 1) && profileNamesEqual(name, SavedGameFileName);
 }
 
 // A file written by a Windows editor as "Unicode": with its byte-order mark, or without one, its
@@ -88,38 +79,11 @@ const QList<QByteArray> &orientationKeys()
     return keys;
 }
 
-// The name of the folder's saved-game file (see findSavedGameFile).
-QByteArray savedGameName(const QByteArray &folder)
+// The name of the saved-game file in the open folder (see findSavedGameFile).
+QByteArray savedGameName(int folder)
 {
-    struct Candidate {
-        bool regularFile;
-        int rank;
-        QByteArray name;
-    };
-    std::vector<Candidate> candidates;
-    if (DIR *dir = ::opendir(folder.constData())) {
-        while (const dirent *entry = ::readdir(dir)) {
-            const QByteArrayView name(entry->d_name);
-            if (!isSavedGameName(name))
-                continue;
-            struct stat info {};
-            const bool regular = ::fstatat(::dirfd(dir), entry->d_name, &info, 0) == 0 && S_ISREG(info.st_mode);
-            const int rank = name == "GAME.INI" ? 0 : name == "game.ini" ? 1 : 2;
-            candidates.push_back({regular, rank, name.toByteArray()});
-        }
-        ::closedir(dir);
-    }
-    if (candidates.empty())
-        return SavedGameFileName;
-    const auto best = std::min_element(candidates.begin(), candidates.end(),
-                                       [](const Candidate &a, const Candidate &b) {
-                                           if (a.regularFile != b.regularFile)
-                                               return a.regularFile;
-                                           if (a.rank != b.rank)
-                                               return a.rank < b.rank;
-                                           return a.name < b.name;
-                                       });
-    return best->name;
+    const QByteArray name = findNameIgnoringCase(folder, SavedGameFileName, {"GAME.INI", "game.ini"});
+    return name.isEmpty() ? QByteArray(SavedGameFileName) : name;
 }
 
 } // namespace
@@ -128,7 +92,11 @@ QByteArray cardKey(int position) { return positionKey("Dir", position); }
 
 QByteArray orientationKey(int position) { return positionKey("Tile", position); }
 
-QByteArray findSavedGameFile(const QByteArray &folder) { return fileIn(folder, savedGameName(folder)); }
+QByteArray findSavedGameFile(const QByteArray &folder)
+{
+    const FileDescriptor dir = openFolder(folder);
+    return fileIn(folder, dir.isOpen() ? savedGameName(dir.get()) : QByteArray(SavedGameFileName));
+}
 
 std::optional<int16_t> convertSavedNumber(QByteArrayView untrimmed)
 {
@@ -182,23 +150,6 @@ void writeBoardToProfile(Profile &profile, const Board &board)
         profile.write(CardSection, cardKey(position), QByteArray::number(board[position].card));
     for (int position = 1; position <= PositionCount; ++position)
         profile.write(OrientationSection, orientationKey(position), QByteArray::number(board[position].orientation));
-}
-
-int readBoardFromProfile(const Profile &profile, Board &board)
-{
-    int converted = 0;
-    auto read = [&](const char *section, const QByteArray &key, int16_t &field) {
-        const QByteArray text = profile.value(section, key, MissingSavedValue, SavedValueBufferSize);
-        if (const std::optional<int16_t> number = convertSavedNumber(text)) {
-            field = *number;
-            ++converted;
-        }
-    };
-    for (int position = 1; position <= PositionCount; ++position) {
-        read(CardSection, cardKeys()[position - 1], board[position].savedCard);
-        read(OrientationSection, orientationKeys()[position - 1], board[position].savedOrientation);
-    }
-    return converted;
 }
 
 LoadOutcome readSavedGameBytes(QByteArrayView bytes, Board &board)
@@ -284,15 +235,24 @@ LoadOutcome readSavedGame(const QByteArray &folder, Board &board)
 SaveOutcome saveBoard(const QByteArray &folder, const Board &board)
 {
     SaveOutcome outcome;
-    const QByteArray name = savedGameName(folder);
-    outcome.path = fileIn(folder, name);
+    outcome.path = fileIn(folder, SavedGameFileName);
     auto end = [&outcome](SaveOutcome::Status status, const QString &reason) {
         outcome.status = status;
         outcome.reason = reason;
         return outcome;
     };
 
+    // Held from before the old file is read until the new one is in place.
+    const FolderLock lock(folder);
+    if (lock.folder() < 0) {
+        return end(SaveOutcome::Status::Failed,
+                   QStringLiteral("%1: %2").arg(displayPath(outcome.path), qt_error_string(lock.openError())));
+    }
+    const QByteArray name = savedGameName(lock.folder());
+    outcome.path = fileIn(folder, name);
+
     Profile profile;
+    std::optional<unsigned> permissions;
     const FileContents file = readRegularFile(outcome.path, SavedGameCap);
     switch (file.status) {
     case FileStatus::Missing:
@@ -310,6 +270,7 @@ SaveOutcome saveBoard(const QByteArray &folder, const Board &board)
                        QStringLiteral("the file \"%1\" is written in UTF-16, which Quintrel does not write")
                            .arg(displayPath(outcome.path)));
         }
+        permissions = file.permissions;
         outcome.hadSavedGame = true;
         profile = Profile(file.bytes);
         break;
@@ -317,7 +278,7 @@ SaveOutcome saveBoard(const QByteArray &folder, const Board &board)
 
     writeBoardToProfile(profile, board);
     QString reason;
-    if (!replaceFile(folder, name, profile.bytes(), &reason))
+    if (!replaceFile(lock, name, profile.bytes(), permissions, &reason))
         return end(SaveOutcome::Status::Failed, reason);
     return end(SaveOutcome::Status::Saved, {});
 }

@@ -44,11 +44,6 @@ std::optional<int16_t> convertSavedNumber(QByteArrayView text);
 // The eighteen writes of a save: every position's card and orientation.
 void writeBoardToProfile(Profile &profile, const Board &board);
 
-// The eighteen reads of a load, one key at a time, position by position: each value that converts
-// goes into savedCard or savedOrientation; a missing or unusable one leaves that field as it was.
-// Returns how many values converted. Nothing is checked beyond the conversion.
-int readBoardFromProfile(const Profile &profile, Board &board);
-
 struct SaveOutcome {
     enum class Status {
         Saved,
@@ -82,12 +77,14 @@ struct LoadOutcome {
     QString reason;
 };
 
-// Reads a saved game from the file's bytes into savedCard and savedOrientation of the board, with
-// the same rules as readBoardFromProfile, then looks at what it got: every saved field must be one
-// of the nine cards and the four orientations, or the whole game is refused, since the board could
-// not show it or could never be won from it. A key that is missing keeps the field's value from an
-// earlier load. A file in UTF-16 is refused. The board changes only when the result is Loaded.
-// Everything in memory, in one pass over the bytes per section.
+// Reads a saved game from the file's bytes into savedCard and savedOrientation of the board, then
+// looks at what it got. The eighteen values are read as Profile::value reads them, each into a
+// buffer of SavedValueBufferSize, with the default MissingSavedValue; each one that converts
+// (convertSavedNumber) goes into its field, and a missing or unusable one leaves the field as it
+// was, so that a key that is missing keeps the value of an earlier load. Every saved field must then
+// be one of the nine cards and the four orientations, or the whole game is refused, since the board
+// could not show it or could never be won from it. A file in UTF-16 is refused. The board changes only when the result
+// is Loaded. Everything in memory, in one pass over the bytes per section.
 LoadOutcome readSavedGameBytes(QByteArrayView bytes, Board &board);
 
 // The same from the folder's saved-game file: NoSavedGame when there is none, Unreadable when it

@@ -1,6 +1,6 @@
 // filereplacement.cpp: replacing a file through a temporary file and a rename, and tidying up
 // after saves that were killed half way.
-#include "savegame/filereplacement.h"
+#include "platform/filereplacement.h"
 
 #include "platform/gamefolders.h"
 #include "platform/regularfile.h"
@@ -13,7 +13,6 @@
 
 #include <dirent.h>
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -23,8 +22,6 @@ namespace {
 
 constexpr QByteArrayView TemporaryInfix = ".saving-";
 constexpr int TemporarySuffixDigits = 8;
-constexpr int LockAttempts = 100;
-constexpr useconds_t LockRetryMicroseconds = 10'000;
 
 // A write past RLIMIT_FSIZE raises SIGXFSZ, whose default ends the program at once. While this
 // lives the signal is ignored, so such a write fails with EFBIG instead, like a full disk.
@@ -50,18 +47,6 @@ private:
     bool m_active = false;
 };
 
-bool lockFolder(int folder)
-{
-    for (int attempt = 0; attempt < LockAttempts; ++attempt) {
-        if (::flock(folder, LOCK_EX | LOCK_NB) == 0)
-            return true;
-        if (errno != EWOULDBLOCK && errno != EINTR)
-            return false; // a file system without locks
-        ::usleep(LockRetryMicroseconds);
-    }
-    return false;
-}
-
 // "<name>.saving-" and eight lower-case hex digits, as temporaryName makes them.
 bool isTemporaryFileOf(QByteArrayView entry, QByteArrayView name)
 {
@@ -76,7 +61,7 @@ bool isTemporaryFileOf(QByteArrayView entry, QByteArrayView name)
     return true;
 }
 
-// Called with the folder's lock held: no save of another instance is between creating its
+// Only with the folder's lock held: no save of another instance is then between creating its
 // temporary file and renaming it, so every temporary file of this name is a leftover.
 void removeLeftovers(int folder, const QByteArray &name)
 {
@@ -127,30 +112,27 @@ bool writeAll(int fd, QByteArrayView bytes)
 
 } // namespace
 
-bool replaceFile(const QByteArray &folder, const QByteArray &name, QByteArrayView bytes, QString *reason)
+bool replaceFile(const FolderLock &folder, const QByteArray &name, QByteArrayView bytes,
+                 std::optional<unsigned> permissions, QString *reason)
 {
     auto fail = [&](int error) {
         if (reason)
-            *reason = QStringLiteral("%1: %2").arg(displayPath(fileIn(folder, name)), qt_error_string(error));
+            *reason = QStringLiteral("%1: %2").arg(displayPath(fileIn(folder.path(), name)), qt_error_string(error));
         return false;
     };
+    const int dir = folder.folder();
+    if (dir < 0)
+        return fail(EBADF);
+    if (folder.isHeld())
+        removeLeftovers(dir, name);
 
-    const FileDescriptor dir(::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (!dir.isOpen())
-        return fail(errno);
-    // Held until the folder is closed, after the rename.
-    if (lockFolder(dir.get()))
-        removeLeftovers(dir.get(), name);
-
-    struct stat old {};
-    const bool oldExists = ::fstatat(dir.get(), name.constData(), &old, 0) == 0 && S_ISREG(old.st_mode);
     QByteArray temporary;
     FileDescriptor file;
     for (int attempt = 0; attempt < 16 && !file.isOpen(); ++attempt) {
         temporary = temporaryName(name);
-        // Private until it has the old file's permissions.
-        file.reset(::openat(dir.get(), temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
-                            oldExists ? 0600 : 0666));
+        // Private until it has its permissions.
+        file.reset(::openat(dir, temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                            permissions ? 0600 : 0666));
         if (!file.isOpen() && errno != EEXIST)
             return fail(errno);
     }
@@ -159,14 +141,14 @@ bool replaceFile(const QByteArray &folder, const QByteArray &name, QByteArrayVie
 
     auto failAndRemove = [&](int error) {
         file.reset();
-        ::unlinkat(dir.get(), temporary.constData(), 0);
+        ::unlinkat(dir, temporary.constData(), 0);
         return fail(error);
     };
-    if (oldExists && ::fchmod(file.get(), old.st_mode & 07777) != 0)
+    if (permissions && ::fchmod(file.get(), *permissions & 07777) != 0)
         return failAndRemove(errno);
     if (!writeAll(file.get(), bytes) || ::fsync(file.get()) != 0 || !file.close())
         return failAndRemove(errno);
-    if (::renameat(dir.get(), temporary.constData(), dir.get(), name.constData()) != 0)
+    if (::renameat(dir, temporary.constData(), dir, name.constData()) != 0)
         return failAndRemove(errno);
     return true;
 }

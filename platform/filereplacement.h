@@ -1,0 +1,35 @@
+// filereplacement.h: replacing a file in one step, so that a failure or a kill at any moment
+// leaves the old file or the new one, never half of each.
+#pragma once
+
+#include "platform/folderlock.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+#include <optional>
+
+namespace quintrel {
+
+// Replaces the file name in the locked folder with bytes.
+//
+// The bytes go to a temporary file beside it, "<name>.saving-" and eight hex digits, which is
+// synced and then renamed over the old file. Any failure removes the temporary file and leaves the
+// old file as it was; a write past the process's file-size limit is such a failure, not the end
+// of the program. A link under the name is replaced by the new file, never followed, so nothing is
+// ever written outside the folder.
+//
+// permissions: those of the file replaced, which the new one keeps; without them the new file gets
+// the usual ones of a new file (0666 less the umask).
+//
+// A save that was killed before its rename leaves its temporary file behind; the next save of the
+// same name removes such leftovers, and only them, and only while it holds the folder's lock: no
+// other save is then between creating its temporary file and renaming it. A save that could not
+// have the lock goes on without tidying.
+//
+// False, with the reason fit to show in *reason, when the file could not be replaced.
+bool replaceFile(const FolderLock &folder, const QByteArray &name, QByteArrayView bytes,
+                 std::optional<unsigned> permissions, QString *reason);
+
+} // namespace quintrel
