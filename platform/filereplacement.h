@@ -25,8 +25,7 @@ namespace quintrel {
 //
 // A save that was killed before its rename leaves its temporary file behind; the next save of the
 // same name removes such leftovers, and only them, and only while it holds the folder's lock: no
-// other save is then between creating its temporary file and renaming it. A save that could not
-// have the lock goes on without tidying.
+// other save is then between creating its temporary file and renaming it.
 //
 // False, with the reason fit to show in *reason, when the file could not be replaced.
 bool replaceFile(const FolderLock &folder, const QByteArray &name, QByteArrayView bytes,

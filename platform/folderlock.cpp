@@ -1,6 +1,8 @@
 // folderlock.cpp: a folder's lock, waited for a bounded time.
 #include "platform/folderlock.h"
 
+#include "platform/gamefolders.h"
+
 #include <cerrno>
 #include <thread>
 
@@ -20,6 +22,7 @@ FolderLock::FolderLock(const QByteArray &folder, std::chrono::milliseconds wait)
 {
     if (!m_folder.isOpen()) {
         m_openError = errno;
+        m_problem = QStringLiteral("%1: %2").arg(displayPath(folder), qt_error_string(m_openError));
         return;
     }
     const auto deadline = std::chrono::steady_clock::now() + wait;
@@ -31,9 +34,11 @@ FolderLock::FolderLock(const QByteArray &folder, std::chrono::milliseconds wait)
         if (errno != EWOULDBLOCK && errno != EINTR)
             return; // a file system without locks
         if (std::chrono::steady_clock::now() >= deadline)
-            return;
+            break;
         std::this_thread::sleep_for(LockRetry);
     }
+    m_problem = QStringLiteral("another save into the folder \"%1\" was still going on after %2 seconds")
+                    .arg(displayPath(folder), QString::number(wait.count() / 1000.0));
 }
 
 } // namespace quintrel

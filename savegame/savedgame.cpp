@@ -242,12 +242,15 @@ SaveOutcome saveBoard(const QByteArray &folder, const Board &board)
         return outcome;
     };
 
-    // Held from before the old file is read until the new one is in place.
+    // Held from before the old file is read until the new one is in place. A save that cannot
+    // have it says nothing of the old file: the other save may be replacing it at this moment.
     const FolderLock lock(folder);
     if (lock.folder() < 0) {
         return end(SaveOutcome::Status::Failed,
                    QStringLiteral("%1: %2").arg(displayPath(outcome.path), qt_error_string(lock.openError())));
     }
+    if (!lock.isUsable())
+        return end(SaveOutcome::Status::Failed, lock.problem());
     const QByteArray name = savedGameName(lock.folder());
     outcome.path = fileIn(folder, name);
 

@@ -51,12 +51,15 @@ struct SaveOutcome {
         NotAttempted, // the file is there but could not be opened: nothing was written
     };
     Status status = Status::NotAttempted;
-    QByteArray path;           // the file saved to or meant
-    QString reason;            // why it failed or was not attempted, fit to show to the player
-    bool hadSavedGame = false; // a saved game was there before the save (and, if it failed, still is)
+    QByteArray path; // the file saved to or meant
+    QString reason;  // why it failed or was not attempted, fit to show to the player
+    // A saved game was there before the save and, if it failed, still is. False when the save
+    // could not have the folder's lock: another save may be replacing the file meanwhile.
+    bool hadSavedGame = false;
 };
 
-// Saves the board's cards and orientations into the folder's saved-game file. An existing file
+// Saves the board's cards and orientations into the folder's saved-game file, holding the folder's
+// lock (folderlock.h) throughout. An existing file
 // keeps every other line as it was; the new contents replace it in one step or not at all. A file
 // that is not a saved game this program can rewrite whole (too large, or in UTF-16, which would
 // end up with lines in two encodings) is left alone and the save fails.

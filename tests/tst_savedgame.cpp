@@ -486,14 +486,22 @@ void tst_SavedGame::leftoversOfKilledSavesAreRemoved()
     expected.sort();
     QCOMPARE(folderEntries(dir.path()), expected);
 
-    // Another instance in the middle of its save holds the folder's lock.
+    // Another instance in the middle of its save holds the folder's lock (a lock belongs to one
+    // opening of the folder, so this one excludes the save's own). The save waits a little, then
+    // fails without touching anything and without a word about the old file, which the other
+    // save may be replacing.
     QVERIFY(writeFile(dir.filePath("game.ini.saving-89abcdef"), "[Tile]\r\n"));
     const int lock = ::open(bytesOf(dir.path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     QCOMPARE(::flock(lock, LOCK_EX), 0);
-    QCOMPARE(saveBoard(bytesOf(dir.path()), boardFrom(Earlier)).status, SaveOutcome::Status::Saved);
+    const SaveOutcome outcome = saveBoard(bytesOf(dir.path()), boardFrom(Earlier));
     ::close(lock);
-    QVERIFY(folderEntries(dir.path()).contains("game.ini.saving-89abcdef"));
-    QCOMPARE(readFile(dir.filePath("game.ini")), savedGameFile(Earlier));
+    QCOMPARE(outcome.status, SaveOutcome::Status::Failed);
+    QVERIFY2(outcome.reason.startsWith("another save into the folder \"" + dir.path()), qPrintable(outcome.reason));
+    QVERIFY(!outcome.hadSavedGame);
+    expected << "game.ini.saving-89abcdef";
+    expected.sort();
+    QCOMPARE(folderEntries(dir.path()), expected);
+    QCOMPARE(readFile(dir.filePath("game.ini")), StartFile);
 }
 
 void tst_SavedGame::convert_data()
