@@ -144,7 +144,10 @@ bool replaceFile(const FolderLock &folder, const QByteArray &name, QByteArrayVie
         ::unlinkat(dir, temporary.constData(), 0);
         return fail(error);
     };
-    if (permissions && ::fchmod(file.get(), *permissions & 07777) != 0)
+    // Only the read and write bits carry over. A set-user-ID, set-group-ID or execute bit would
+    // make the saved game a program of the player who saves, with bytes that another user may
+    // have put there.
+    if (permissions && ::fchmod(file.get(), *permissions & 0666) != 0)
         return failAndRemove(errno);
     if (!writeAll(file.get(), bytes) || ::fsync(file.get()) != 0 || !file.close())
         return failAndRemove(errno);

@@ -18,10 +18,10 @@ namespace quintrel {
 // synced and then renamed over the old file. Any failure removes the temporary file and leaves the
 // old file as it was; a write past the process's file-size limit is such a failure, not the end
 // of the program. A link under the name is replaced by the new file, never followed, so nothing is
-// ever written outside the folder.
+// ever written outside the folder. The new file belongs to the player who saves.
 //
-// permissions: those of the file replaced, which the new one keeps; without them the new file gets
-// the usual ones of a new file (0666 less the umask).
+// permissions: those of the file replaced, when the new one should keep them; otherwise the new
+// file gets the usual ones of a new file (0666 less the umask).
 //
 // A save that was killed before its rename leaves its temporary file behind; the next save of the
 // same name removes such leftovers, and only them, and only while it holds the folder's lock: no

@@ -2,6 +2,7 @@
 #include "platform/regularfile.h"
 
 #include <cerrno>
+#include <climits>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -77,13 +78,15 @@ constexpr int ReadFlags = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
 
 // The file at path relative to folder, looked at before it is opened so that a pipe never blocks
 // and a device is never opened. extraFlags: O_NOFOLLOW where a link must not be read through.
-FileContents readAt(int folder, const char *path, int extraFlags, qsizetype cap)
+FileContents readAt(int folder, const char *path, int extraFlags, qsizetype cap, uid_t owner = uid_t(-1))
 {
     struct stat named {};
     if (::fstatat(folder, path, &named, (extraFlags & O_NOFOLLOW) ? AT_SYMLINK_NOFOLLOW : 0) != 0)
         return failedCall();
     if (!S_ISREG(named.st_mode))
         return failure(FileStatus::NotRegular);
+    if (owner != uid_t(-1) && named.st_uid != owner)
+        return failure(FileStatus::LinkNotFollowed);
     if (named.st_size > cap)
         return failure(FileStatus::TooLarge);
     const FileDescriptor file(::openat(folder, path, ReadFlags | extraFlags));
@@ -105,6 +108,32 @@ FileDescriptor openFolder(const QByteArray &path)
     return FileDescriptor(::open(path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
 }
 
+FileContents readFileIn(int folder, const QByteArray &name, qsizetype cap)
+{
+    // The link itself is held open while its owner and its contents are read, so that both come
+    // from one and the same link even if another user swaps the name meanwhile.
+    const FileDescriptor link(::openat(folder, name.constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
+    if (!link.isOpen())
+        return failedCall();
+    struct stat info {};
+    if (::fstatat(link.get(), "", &info, AT_EMPTY_PATH) != 0)
+        return failure(FileStatus::Failed, errno);
+    if (!S_ISLNK(info.st_mode))
+        return readAt(folder, name.constData(), O_NOFOLLOW, cap);
+
+    const uid_t player = ::geteuid();
+    if (info.st_uid != player)
+        return failure(FileStatus::LinkNotFollowed);
+    QByteArray target(PATH_MAX, Qt::Uninitialized);
+    const ssize_t length = ::readlinkat(link.get(), "", target.data(), size_t(target.size()));
+    if (length < 0 || length >= target.size())
+        return failure(FileStatus::Failed, length < 0 ? errno : ENAMETOOLONG);
+    target.truncate(length);
+    // Relative to the link's folder, as the system reads it; the file it finally leads to must be
+    // the player's too.
+    return readAt(folder, target.constData(), 0, cap, player);
+}
+
 QString describeCap(qsizetype bytes)
 {
     if (bytes % (1 << 20) == 0)
@@ -123,6 +152,8 @@ QString describeFileProblem(const FileContents &contents, qsizetype cap)
         return QStringLiteral("not a regular file");
     case FileStatus::TooLarge:
         return QStringLiteral("larger than %1").arg(describeCap(cap));
+    case FileStatus::LinkNotFollowed:
+        return QStringLiteral("a link that is not followed, since it or the file it leads to belongs to another user");
     case FileStatus::Missing:
     case FileStatus::Failed:
         break;

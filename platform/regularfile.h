@@ -39,10 +39,11 @@ inline constexpr PictureCap ExamplePictureCap{4 << 20, 4096, 65536, 16 << 20};
 
 enum class FileStatus {
     Read,
-    Missing,    // nothing by that name (a link that leads nowhere included)
-    NotRegular, // a folder, a pipe, a device, a socket
-    TooLarge,   // beyond the cap
-    Failed,     // could not be opened or read; error says why
+    Missing,         // nothing by that name (a link that leads nowhere included)
+    NotRegular,      // a folder, a pipe, a device, a socket
+    TooLarge,        // beyond the cap
+    Failed,          // could not be opened or read; error says why
+    LinkNotFollowed, // a link that readFileIn does not read through (see there)
 };
 
 struct FileContents {
@@ -82,6 +83,14 @@ FileContents readRegularFile(const QByteArray &path, qsizetype cap);
 // The folder at path, open for the *At calls of the file services; not open when that fails
 // (errno says why).
 FileDescriptor openFolder(const QByteArray &path);
+
+// Reads name in the open folder like readRegularFile, with one rule for links, since the folder
+// may be one that other users can write, and a link planted there could lead to any file the
+// player may read: a link is read through only when it belongs to the player (the effective user)
+// and so does the file it leads to. Those two the player made or owns; any other link is
+// LinkNotFollowed, and what it leads to is never opened. The player's own link that leads nowhere
+// is Missing.
+FileContents readFileIn(int folder, const QByteArray &name, qsizetype cap);
 
 // A cap as the player reads it: "4 MiB", "256 KiB".
 QString describeCap(qsizetype bytes);

@@ -7,6 +7,8 @@
 #include "platform/gamefolders.h"
 #include "platform/regularfile.h"
 
+#include <cerrno>
+
 namespace quintrel {
 
 namespace {
@@ -33,6 +35,12 @@ bool isUtf16(QByteArrayView bytes)
     };
     return pairs(1, 0) || pairs(0, 1);
 }
+
+// A saved game is text: a file with a NUL byte (and not in UTF-16, see above), or one that starts as
+// a script does, is plainly something else, such as a program that another user put under the name.
+// A save does not keep such bytes as lines of the new file, nor their permissions beyond reading
+// and writing (replaceFile): the new file holds the game alone.
+bool isPlainlyNoSavedGame(QByteArrayView bytes) { return bytes.contains('\0') || bytes.startsWith("#!"); }
 
 QString tooLargeReason(const QByteArray &path)
 {
@@ -208,8 +216,18 @@ LoadOutcome readSavedGameBytes(QByteArrayView bytes, Board &board)
 
 LoadOutcome readSavedGame(const QByteArray &folder, Board &board)
 {
-    const QByteArray path = findSavedGameFile(folder);
-    const FileContents file = readRegularFile(path, SavedGameCap);
+    const FileDescriptor dir = openFolder(folder);
+    const int openError = errno;
+    FileContents file;
+    QByteArray name = SavedGameFileName;
+    if (dir.isOpen()) {
+        name = savedGameName(dir.get());
+        file = readFileIn(dir.get(), name, SavedGameCap);
+    } else {
+        file.status = openError == ENOENT ? FileStatus::Missing : FileStatus::Failed;
+        file.error = openError;
+    }
+    const QByteArray path = fileIn(folder, name);
     LoadOutcome outcome;
     switch (file.status) {
     case FileStatus::Read:
@@ -221,6 +239,10 @@ LoadOutcome readSavedGame(const QByteArray &folder, Board &board)
     case FileStatus::TooLarge:
         outcome.status = LoadOutcome::Status::Refused;
         outcome.reason = tooLargeReason(path);
+        break;
+    case FileStatus::LinkNotFollowed:
+        outcome.status = LoadOutcome::Status::Refused;
+        outcome.reason = unreadableReason(path, file);
         break;
     case FileStatus::NotRegular:
     case FileStatus::Failed:
@@ -256,9 +278,11 @@ SaveOutcome saveBoard(const QByteArray &folder, const Board &board)
 
     Profile profile;
     std::optional<unsigned> permissions;
-    const FileContents file = readRegularFile(outcome.path, SavedGameCap);
+    const FileContents file = readFileIn(lock.folder(), name, SavedGameCap);
     switch (file.status) {
     case FileStatus::Missing:
+    // Replaced by a file of the player's own; what the link leads to is never read.
+    case FileStatus::LinkNotFollowed:
         break;
     case FileStatus::NotRegular:
     case FileStatus::Failed:
@@ -274,6 +298,8 @@ SaveOutcome saveBoard(const QByteArray &folder, const Board &board)
                            .arg(displayPath(outcome.path)));
         }
         permissions = file.permissions;
+        if (isPlainlyNoSavedGame(file.bytes))
+            break;
         outcome.hadSavedGame = true;
         profile = Profile(file.bytes);
         break;

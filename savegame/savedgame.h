@@ -59,10 +59,12 @@ struct SaveOutcome {
 };
 
 // Saves the board's cards and orientations into the folder's saved-game file, holding the folder's
-// lock (folderlock.h) throughout. An existing file
-// keeps every other line as it was; the new contents replace it in one step or not at all. A file
-// that is not a saved game this program can rewrite whole (too large, or in UTF-16, which would
-// end up with lines in two encodings) is left alone and the save fails.
+// lock (folderlock.h) throughout. An existing file keeps every other line as it was; the new
+// contents replace it in one step or not at all, with the old file's read and write permissions.
+// A file that is not a saved game this program can rewrite whole (too large, or in UTF-16, which
+// would end up with lines in two encodings) is left alone and the save fails. A file that is
+// plainly no saved game (binary bytes, a script) and a link that is not read through (readFileIn)
+// are replaced by a file that holds the game alone.
 SaveOutcome saveBoard(const QByteArray &folder, const Board &board);
 
 struct LoadOutcome {
@@ -92,7 +94,7 @@ LoadOutcome readSavedGameBytes(QByteArrayView bytes, Board &board);
 
 // The same from the folder's saved-game file: NoSavedGame when there is none, Unreadable when it
 // is not a regular file or cannot be read, Refused when it is larger than a saved game can be
-// (SavedGameCap).
+// (SavedGameCap) or a link that is not read through (readFileIn).
 LoadOutcome readSavedGame(const QByteArray &folder, Board &board);
 
 } // namespace quintrel

@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include <fcntl.h>
+#include <grp.h>
 #include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -40,6 +41,19 @@ QByteArray utf16(const QByteArray &ascii)
     return bytes;
 }
 
+// Another user, for the files a test plants as someone else (only root can).
+constexpr uid_t Nobody = 65534;
+constexpr gid_t NoGroup = 65534;
+
+bool isRoot() { return ::geteuid() == 0; }
+
+struct stat statOf(const QString &path)
+{
+    struct stat info {};
+    ::lstat(bytesOf(path).constData(), &info);
+    return info;
+}
+
 const QByteArray StartFile = savedGameFile(StartText);
 const QString Unloaded = QStringLiteral("0:0 0:0 0:0 0:0 0:0 0:0 0:0 0:0 0:0");
 const QString Earlier = QStringLiteral("1090:4 1080:3 1070:2 1060:1 1050:4 1040:3 1030:2 1020:1 1010:4");
@@ -61,6 +75,8 @@ private slots:
     void saveAndLoadMeetOnOneFileWhateverItsCase();
     void linkIsReplacedNeverFollowed_data();
     void linkIsReplacedNeverFollowed();
+    void plantedFilesLendNeitherModeNorContents_data();
+    void plantedFilesLendNeitherModeNorContents();
     void unusableFileIsLeftAlone_data();
     void unusableFileIsLeftAlone();
     void fileTheGameCannotRewriteIsRefused_data();
@@ -321,6 +337,69 @@ void tst_SavedGame::linkIsReplacedNeverFollowed()
     QVERIFY(!QFileInfo(dir.filePath("game.ini")).isSymLink());
     QCOMPARE(readSavedGame(bytesOf(dir.path()), board).status, LoadOutcome::Status::Loaded);
     QCOMPARE(savedText(board), StartText);
+}
+
+// What another user may have put under the name in a folder others can write: its bytes are not
+// kept, nor its set-ID and execute bits, and a link is read through only when both it and what it
+// leads to are the player's. The new file holds the game alone and belongs to the player.
+void tst_SavedGame::plantedFilesLendNeitherModeNorContents_data()
+{
+    QTest::addColumn<QString>("planted");
+    QTest::addColumn<bool>("byAnotherUser"); // so the test needs root
+    QTest::newRow("a set-user-ID program") << "program" << true;
+    QTest::newRow("a link to a set-user-ID program") << "link to program" << true;
+    QTest::newRow("a script") << "script" << false;
+    QTest::newRow("a link to a file only root may read") << "link to secret" << true;
+    QTest::newRow("the player's link to another user's file") << "own link to theirs" << true;
+}
+
+void tst_SavedGame::plantedFilesLendNeitherModeNorContents()
+{
+    QFETCH(QString, planted);
+    QFETCH(bool, byAnotherUser);
+    if (byAnotherUser && !isRoot())
+        QSKIP("only root can plant files as another user");
+    QTemporaryDir dir, elsewhere;
+    const QString name = dir.filePath("game.ini");
+    const bool link = planted.contains("link");
+    const QString file = link ? elsewhere.filePath("target") : name;
+    const QByteArray bytes = planted.endsWith("program")   ? readFile("/bin/true")
+                             : planted == "script"         ? QByteArray("#!/bin/sh\nid\n")
+                             : planted == "link to secret" ? QByteArray("root's secret\n")
+                                                           : QByteArray("[Tile]\nDir 1=1090\n; their note\n");
+    QVERIFY(writeFile(file, bytes));
+    const mode_t mode = planted.endsWith("program")   ? 04755
+                        : planted == "script"         ? 0755
+                        : planted == "link to secret" ? 0600
+                                                      : 0644;
+    auto giveAway = [](const QString &path) { return ::lchown(bytesOf(path).constData(), Nobody, NoGroup) == 0; };
+    if (link) {
+        QVERIFY(QFile::link(file, name));
+        QVERIFY(giveAway(planted == "own link to theirs" ? file : name));
+        if (planted == "link to program")
+            QVERIFY(giveAway(file));
+    } else if (byAnotherUser) {
+        QVERIFY(giveAway(file));
+    }
+    // After the change of owner, which clears the set-ID bits.
+    QCOMPARE(::chmod(bytesOf(file).constData(), mode), 0);
+
+    Board board = boardFrom(StartText);
+    const LoadOutcome loaded = readSavedGame(bytesOf(dir.path()), board);
+    QCOMPARE(loaded.status, LoadOutcome::Status::Refused);
+    QVERIFY2(!link || loaded.reason.contains("not followed"), qPrintable(loaded.reason));
+
+    QCOMPARE(saveBoard(bytesOf(dir.path()), boardFrom(StartText)).status, SaveOutcome::Status::Saved);
+    QCOMPARE(folderEntries(dir.path()), QStringList{"game.ini"});
+    QCOMPARE(readFile(name), StartFile);
+    const struct stat saved = statOf(name);
+    QVERIFY(S_ISREG(saved.st_mode));
+    QCOMPARE(saved.st_mode & 07111, 0u);
+    QCOMPARE(saved.st_uid, ::geteuid());
+    if (link) {
+        QCOMPARE(readFile(file), bytes);
+        QCOMPARE(statOf(file).st_mode & 07777, mode);
+    }
 }
 
 void tst_SavedGame::unusableFileIsLeftAlone_data()
