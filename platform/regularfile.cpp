@@ -93,6 +93,8 @@ FileContents readAt(int folder, const char *path, int extraFlags, qsizetype cap,
     if (!file.isOpen())
         return errno == ELOOP ? failure(FileStatus::NotRegular) : failedCall();
     FileContents result = readOpened(file.get(), named, cap);
+    if (result.status == FileStatus::Read)
+        result.writable = ::faccessat(folder, path, W_OK, AT_EACCESS) == 0;
     return result;
 }
 

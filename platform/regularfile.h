@@ -48,9 +48,12 @@ enum class FileStatus {
 
 struct FileContents {
     FileStatus status = FileStatus::Failed;
-    QByteArray bytes;         // the whole file, when Read
-    int error = 0;            // errno of a failure
-    unsigned permissions = 0; // the permission bits of the file read
+    QByteArray bytes; // the whole file, when Read
+    int error = 0;    // errno of a failure
+    // Of the file read: its permission bits, and whether the player may write it, as a plain write
+    // would find (read-only for the player, or on a read-only file system).
+    unsigned permissions = 0;
+    bool writable = false;
 };
 
 // Owns an open file descriptor and closes it when it goes.

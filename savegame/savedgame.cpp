@@ -292,6 +292,13 @@ SaveOutcome saveBoard(const QByteArray &folder, const Board &board)
     case FileStatus::TooLarge:
         return end(SaveOutcome::Status::Failed, tooLargeReason(outcome.path));
     case FileStatus::Read:
+        // A write into a file the player may not write fails and leaves it as it is; so does a save,
+        // although the rename that replaces it would be allowed.
+        if (!file.writable) {
+            outcome.hadSavedGame = !isPlainlyNoSavedGame(file.bytes);
+            return end(SaveOutcome::Status::Failed,
+                       QStringLiteral("the file \"%1\" is read-only").arg(displayPath(outcome.path)));
+        }
         if (isUtf16(file.bytes)) {
             return end(SaveOutcome::Status::Failed,
                        QStringLiteral("the file \"%1\" is written in UTF-16, which Quintrel does not write")

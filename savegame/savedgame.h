@@ -62,9 +62,9 @@ struct SaveOutcome {
 // lock (folderlock.h) throughout. An existing file keeps every other line as it was; the new
 // contents replace it in one step or not at all, with the old file's read and write permissions.
 // A file that is not a saved game this program can rewrite whole (too large, or in UTF-16, which
-// would end up with lines in two encodings) is left alone and the save fails. A file that is
-// plainly no saved game (binary bytes, a script) and a link that is not read through (readFileIn)
-// are replaced by a file that holds the game alone.
+// would end up with lines in two encodings) is left alone and the save fails; so is a file that
+// the player may not write. A file that is plainly no saved game (binary bytes, a script) and a
+// link that is not read through (readFileIn) are replaced by a file that holds the game alone.
 SaveOutcome saveBoard(const QByteArray &folder, const Board &board);
 
 struct LoadOutcome {

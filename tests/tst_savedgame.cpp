@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <functional>
 
 #include <fcntl.h>
 #include <grp.h>
@@ -47,6 +48,20 @@ constexpr gid_t NoGroup = 65534;
 
 bool isRoot() { return ::geteuid() == 0; }
 
+// Runs body in a child process, as Nobody when the test runs as root, so that the permission bits
+// bind it as they bind a player; its result, 0 for success, is the child's exit status.
+int inChildAsPlayer(const std::function<int()> &body)
+{
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (isRoot() && (::setgroups(0, nullptr) != 0 || ::setgid(NoGroup) != 0 || ::setuid(Nobody) != 0))
+            ::_exit(100);
+        ::_exit(body());
+    }
+    int status = 0;
+    return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
 struct stat statOf(const QString &path)
 {
     struct stat info {};
@@ -77,6 +92,7 @@ private slots:
     void linkIsReplacedNeverFollowed();
     void plantedFilesLendNeitherModeNorContents_data();
     void plantedFilesLendNeitherModeNorContents();
+    void readOnlyFileIsLeftAsItIs();
     void unusableFileIsLeftAlone_data();
     void unusableFileIsLeftAlone();
     void fileTheGameCannotRewriteIsRefused_data();
@@ -400,6 +416,31 @@ void tst_SavedGame::plantedFilesLendNeitherModeNorContents()
         QCOMPARE(readFile(file), bytes);
         QCOMPARE(statOf(file).st_mode & 07777, mode);
     }
+}
+
+// The player's own saved game, made read-only in a folder the player may write: the rename that
+// replaces it would be allowed, but a save leaves it as it is, as a plain write would, and says so.
+void tst_SavedGame::readOnlyFileIsLeftAsItIs()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("GAME.INI");
+    QVERIFY(writeFile(path, StartFile));
+    QCOMPARE(::chmod(bytesOf(path).constData(), 0444), 0);
+    if (isRoot()) {
+        QCOMPARE(::chown(bytesOf(dir.path()).constData(), Nobody, NoGroup), 0);
+        QCOMPARE(::chown(bytesOf(path).constData(), Nobody, NoGroup), 0);
+    }
+    QCOMPARE(inChildAsPlayer([&] {
+                 const SaveOutcome outcome = saveBoard(bytesOf(dir.path()), boardFrom(Earlier));
+                 return outcome.status == SaveOutcome::Status::Failed && outcome.hadSavedGame
+                                && outcome.reason == QStringLiteral("the file \"%1\" is read-only").arg(path)
+                            ? 0
+                            : 1;
+             }),
+             0);
+    QCOMPARE(readFile(path), StartFile);
+    QCOMPARE(statOf(path).st_mode & 07777, mode_t(0444));
+    QCOMPARE(folderEntries(dir.path()), QStringList{"GAME.INI"});
 }
 
 void tst_SavedGame::unusableFileIsLeftAlone_data()
