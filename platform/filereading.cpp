@@ -50,14 +50,35 @@ bool fits(QSize size, const PictureCap &cap)
            && qint64(size.width()) * size.height() <= cap.pixels;
 }
 
-// Up to maxCount pictures of the file (an icon holds several sizes), each decoded from memory only
-// once its header says it fits the cap. Empty, with the reason, when not even the first one can be had.
-std::vector<QImage> readImages(const QByteArray &path, const PictureCap &cap, int maxCount, QString *reason)
+// The size a picture's header gives, where it can be had before decoding. Qt gives a GIF's first
+// frame's size, but decodes the whole logical screen that the GIF's header declares: a picture of a
+// single pixel can claim 65535 x 65535 pixels, so both count.
+QSize declaredSize(QByteArrayView bytes, QImageReader &reader)
 {
-    auto fail = [reason](const QString &why) {
-        if (reason)
-            *reason = why;
-        return std::vector<QImage>();
+    QSize size = reader.size();
+    if (bytes.startsWith("GIF8") && bytes.size() >= 10) {
+        auto u16 = [&bytes](int at) { return int(uchar(bytes[at])) | int(uchar(bytes[at + 1])) << 8; };
+        size = size.isValid() ? size.expandedTo(QSize(u16(6), u16(8))) : QSize(u16(6), u16(8));
+    }
+    return size;
+}
+
+struct Images {
+    std::vector<QImage> images;
+    QString reason;
+    bool outOfMemory = false;
+};
+
+// Up to maxCount pictures of the file (an icon holds several sizes), each decoded from memory only
+// once its header says it fits the cap. None, with the reason, when not even the first one can be had.
+Images readImages(const QByteArray &path, const PictureCap &cap, int maxCount)
+{
+    Images result;
+    auto fail = [&result](const QString &why, bool outOfMemory = false) {
+        result.images.clear();
+        result.reason = why;
+        result.outOfMemory = outOfMemory;
+        return std::move(result);
     };
     FileContents file = readRegularFile(path, cap.bytes);
     if (file.status != FileStatus::Read)
@@ -70,26 +91,29 @@ std::vector<QImage> readImages(const QByteArray &path, const PictureCap &cap, in
     auto tooLarge = [](QSize size) {
         return QStringLiteral("too large: %1 x %2 pixels").arg(size.width()).arg(size.height());
     };
-    std::vector<QImage> images;
     for (int i = 0; i < count; ++i) {
         if (i > 0 && !reader.jumpToImage(i))
             break;
         // The size a header gives is checked before decoding, and the decoded picture again: not
         // every format can tell its size beforehand.
-        const QSize size = reader.size();
+        const QSize size = i == 0 ? declaredSize(file.bytes, reader) : reader.size();
         if (size.isValid() && !fits(size, cap))
             return fail(tooLarge(size));
         QImage image = reader.read();
         if (image.isNull()) {
-            if (images.empty())
-                return fail(reader.errorString());
-            break;
+            if (!result.images.empty())
+                break;
+            // Qt reports a picture it had no memory for as bad data: a picture of that size that
+            // cannot even be made tells the two apart.
+            if (size.isValid() && QImage(size, QImage::Format_ARGB32).isNull())
+                return fail(notEnoughMemoryFor(size), true);
+            return fail(reader.errorString());
         }
         if (!fits(image.size(), cap))
             return fail(tooLarge(image.size()));
-        images.push_back(std::move(image));
+        result.images.push_back(std::move(image));
     }
-    return images;
+    return result;
 }
 
 } // namespace
@@ -138,16 +162,34 @@ QString withUnixLineBreaks(const QString &text)
     return result;
 }
 
+QString notEnoughMemoryFor(QSize size)
+{
+    return QStringLiteral("not enough memory for its %1 x %2 pixels").arg(size.width()).arg(size.height());
+}
+
+PictureReading readPictureFile(const QByteArray &path, const PictureCap &cap)
+{
+    Images read = readImages(path, cap, 1);
+    if (read.images.empty())
+        return PictureReading{QImage(), read.reason, read.outOfMemory};
+    return PictureReading{std::move(read.images.front()), QString(), false};
+}
+
 QImage readPicture(const QByteArray &path, const PictureCap &cap, QString *reason)
 {
-    std::vector<QImage> images = readImages(path, cap, 1, reason);
-    return images.empty() ? QImage() : std::move(images.front());
+    PictureReading read = readPictureFile(path, cap);
+    if (reason)
+        *reason = read.reason;
+    return std::move(read.image);
 }
 
 QIcon readIcon(const QByteArray &path, QString *reason)
 {
+    const Images read = readImages(path, IconCap, MaxIconImages);
+    if (reason)
+        *reason = read.reason;
     QIcon icon;
-    for (const QImage &image : readImages(path, IconCap, MaxIconImages, reason))
+    for (const QImage &image : read.images)
         icon.addPixmap(QPixmap::fromImage(image));
     return icon;
 }
@@ -156,6 +198,12 @@ void reportUnreadableFile(const QByteArray &path)
 {
     showMessage(QStringLiteral("The file \"%1\" could not be read.").arg(displayPath(path)), QStringLiteral("Quintrel"),
                 MessageIcon::Exclamation);
+}
+
+void reportPictureOutOfMemory(const QByteArray &path, const QString &reason)
+{
+    showMessage(QStringLiteral("The picture \"%1\" could not be shown: %2.").arg(displayPath(path), reason),
+                QStringLiteral("Quintrel"), MessageIcon::Exclamation);
 }
 
 } // namespace quintrel

@@ -32,8 +32,20 @@ std::optional<QString> readWholeFile(const QByteArray &path);
 // Text for the text box: CR LF, a lone LF and a lone CR each become one line break.
 QString withUnixLineBreaks(const QString &text);
 
-// The first picture of a picture file, whatever its format, within the cap. A null image, and the
-// reason in *reason, when the file cannot be read, holds no picture or is beyond the cap.
+struct PictureReading {
+    QImage image;             // null when the picture could not be had
+    QString reason;           // why not
+    bool outOfMemory = false; // the file is good, but there was not memory enough to decode it
+};
+
+// The first picture of a picture file, whatever its format, within the cap; or, when the file
+// cannot be read, holds no picture, is beyond the cap or needs more memory than there is, why not.
+PictureReading readPictureFile(const QByteArray &path, const PictureCap &cap);
+
+// Why a picture of that size could not be had for want of memory, fit to follow the picture's name.
+QString notEnoughMemoryFor(QSize size);
+
+// The same as a null image, with the reason in *reason.
 QImage readPicture(const QByteArray &path, const PictureCap &cap, QString *reason = nullptr);
 
 // Every size an icon file holds, each within IconCap. A null icon, and the reason, when the file
@@ -42,5 +54,8 @@ QIcon readIcon(const QByteArray &path, QString *reason = nullptr);
 
 // Tells the player that a data file could not be read; the game goes on.
 void reportUnreadableFile(const QByteArray &path);
+
+// Tells the player that there was not memory enough to show a picture, and why; the game goes on.
+void reportPictureOutOfMemory(const QByteArray &path, const QString &reason);
 
 } // namespace quintrel

@@ -34,8 +34,11 @@ inline constexpr PictureCap CardPictureCap{1 << 20, 1024, 1024, 1024 * 1024};
 // The window icon holds 16 to 48 pixel squares in 15 KB; icons go up to 256, sometimes 512.
 inline constexpr PictureCap IconCap{4 << 20, 1024, 1024, 1024 * 1024};
 // The example picture is 330 x 566 in 34 KB. The viewer shows 349 pixels of its width and scrolls
-// a picture of any height, tens of thousands of pixels included; 16 million pixels take 64 MiB.
-inline constexpr PictureCap ExamplePictureCap{4 << 20, 4096, 65536, 16 << 20};
+// a picture of any height, tens of thousands of pixels included. Each pixel costs four bytes
+// decoded, and the screen's copy takes the decoded pixels over instead of copying them: the 4
+// million pixels of the cap take 16 MiB in all, where 16 million pixels held twice took 128 MiB and
+// could leave too little to paint the windows.
+inline constexpr PictureCap ExamplePictureCap{4 << 20, 4096, 65536, 4 << 20};
 
 enum class FileStatus {
     Read,

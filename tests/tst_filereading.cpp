@@ -7,10 +7,21 @@
 
 #include <QFileInfo>
 
+#include <cstdio>
+#include <cstdlib>
 #include <functional>
+#include <vector>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#if defined(__has_feature)
+#define QUINTREL_HAS_ASAN __has_feature(address_sanitizer)
+#else
+#define QUINTREL_HAS_ASAN 0
+#endif
 
 using namespace quintrel;
 using namespace quintrel::testing;
@@ -210,6 +221,62 @@ private slots:
         const QImage picture = readPicture(bytesOf(path), CardPictureCap, &reason);
         QCOMPARE(!picture.isNull(), read);
         QVERIFY2(read || reason.contains(QLatin1String("pixels")), qPrintable(reason));
+    }
+
+    // With little memory to spare: a picture within its cap that cannot be decoded for want of
+    // memory says so, and a GIF whose header claims more than its cap is refused before any of
+    // that memory is asked for.
+    void memoryFailureIsToldApart_data()
+    {
+        QTest::addColumn<int>("side");
+        QTest::addColumn<QString>("reason");
+        QTest::addColumn<bool>("outOfMemory");
+        QTest::newRow("within the cap, 16 MiB decoded")
+            << 2048 << "not enough memory for its 2048 x 2048 pixels" << true;
+        QTest::newRow("beyond the cap") << 5500 << "too large: 5500 x 5500 pixels" << false;
+    }
+    void memoryFailureIsToldApart()
+    {
+#if defined(__SANITIZE_ADDRESS__) || QUINTREL_HAS_ASAN
+        QSKIP("AddressSanitizer reserves more address space than any limit this test could set");
+#endif
+        QFETCH(int, side);
+        QFETCH(QString, reason);
+        QFETCH(bool, outOfMemory);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("example.gif"));
+        QVERIFY(writeFile(path, gifOfSize(side, side)));
+        const pid_t child = ::fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            // The address space is limited to a little more than is in use, and what is left, with
+            // whatever the heap holds free, is taken up but for 4 MiB: enough for the reading
+            // itself, not for the 16 MiB of a decoded picture of the cap.
+            long pages = 0;
+            if (FILE *statm = std::fopen("/proc/self/statm", "r")) {
+                if (std::fscanf(statm, "%ld", &pages) != 1)
+                    pages = 0;
+                std::fclose(statm);
+            }
+            const rlim_t limit = rlim_t(pages) * rlim_t(::sysconf(_SC_PAGESIZE)) + (8 << 20);
+            const rlimit little{limit, limit};
+            if (pages == 0 || ::setrlimit(RLIMIT_AS, &little) != 0)
+                ::_exit(2);
+            std::vector<void *> taken;
+            taken.reserve(1 << 14);
+            while (void *block = std::malloc(1 << 20))
+                taken.push_back(block);
+            for (int i = 0; i < 4 && !taken.empty(); ++i) {
+                std::free(taken.back());
+                taken.pop_back();
+            }
+            const PictureReading read = readPictureFile(bytesOf(path), ExamplePictureCap);
+            ::_exit(read.image.isNull() && read.reason == reason && read.outOfMemory == outOfMemory ? 0 : 1);
+        }
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY(WIFEXITED(status));
+        QCOMPARE(WEXITSTATUS(status), 0);
     }
 };
 

@@ -69,13 +69,25 @@ bool ExampleViewer::loadPicture()
                    QSize(ClientWidth + 2 * FixedFrameWidth, ClientHeight + ToolCaptionHeight + 2 * FixedFrameWidth));
 
     const QByteArray path = dataFile("SOUND/example.gif");
-    const QImage picture = readPicture(path, ExamplePictureCap);
-    if (picture.isNull()) {
+    PictureReading read = readPictureFile(path, ExamplePictureCap);
+    if (read.outOfMemory) {
+        reportPictureOutOfMemory(path, read.reason);
+        return false;
+    }
+    if (read.image.isNull()) {
         reportUnreadableFile(path);
         return false;
     }
-    m_picture->setPixmap(QPixmap::fromImage(picture));
-    m_picture->resize(picture.size());
+    // Moved, so that the screen's copy takes the decoded pixels over where it can instead of
+    // holding them twice.
+    const QSize size = read.image.size();
+    QPixmap pixmap = QPixmap::fromImage(std::move(read.image));
+    if (pixmap.isNull()) {
+        reportPictureOutOfMemory(path, notEnoughMemoryFor(size));
+        return false;
+    }
+    m_picture->setPixmap(pixmap);
+    m_picture->resize(size);
 
     // The border's share of the frame's height is the same whatever its size. A picture that fits
     // exactly gets no bar.

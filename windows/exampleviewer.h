@@ -13,8 +13,9 @@ class ExampleViewer : public QDialog {
     Q_OBJECT
 
 public:
-    // Sets the window up and loads the picture; when that cannot be read the player is told which
-    // file it was and isPictureLoaded() is false.
+    // Sets the window up and loads the picture; when that cannot be read, or there is not memory
+    // enough to show it, the player is told which file it was and why, and isPictureLoaded() is
+    // false.
     explicit ExampleViewer(QWidget *parent = nullptr);
 
     bool isPictureLoaded() const { return m_pictureLoaded; }
