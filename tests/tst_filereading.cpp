@@ -1,6 +1,7 @@
 // tst_filereading.cpp: the readers of the data files: block edges and blank trimming of the move
 // sounds, what a missing file gives and leaves behind, and everything no reader may take for a
 // data file: a pipe, a device, a folder, a file beyond its cap, a picture of too many pixels.
+#include "childprocess.h"
 #include "platform/filereading.h"
 #include "platform/gamefolders.h"
 #include "testsupport.h"
@@ -14,7 +15,6 @@
 
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #if defined(__has_feature)
@@ -246,12 +246,10 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("example.gif"));
         QVERIFY(writeFile(path, gifOfSize(side, side)));
-        const pid_t child = ::fork();
-        QVERIFY(child >= 0);
-        if (child == 0) {
-            // The address space is limited to a little more than is in use, and what is left, with
-            // whatever the heap holds free, is taken up but for 4 MiB: enough for the reading
-            // itself, not for the 16 MiB of a decoded picture of the cap.
+        // The address space is limited to a little more than is in use, and what is left, with
+        // whatever the heap holds free, is taken up but for 4 MiB: enough for the reading itself,
+        // not for the 16 MiB of a decoded picture of the cap.
+        auto read = [&] {
             long pages = 0;
             if (FILE *statm = std::fopen("/proc/self/statm", "r")) {
                 if (std::fscanf(statm, "%ld", &pages) != 1)
@@ -261,7 +259,7 @@ private slots:
             const rlim_t limit = rlim_t(pages) * rlim_t(::sysconf(_SC_PAGESIZE)) + (8 << 20);
             const rlimit little{limit, limit};
             if (pages == 0 || ::setrlimit(RLIMIT_AS, &little) != 0)
-                ::_exit(2);
+                return 2;
             std::vector<void *> taken;
             taken.reserve(1 << 14);
             while (void *block = std::malloc(1 << 20))
@@ -270,13 +268,10 @@ private slots:
                 std::free(taken.back());
                 taken.pop_back();
             }
-            const PictureReading read = readPictureFile(bytesOf(path), ExamplePictureCap);
-            ::_exit(read.image.isNull() && read.reason == reason && read.outOfMemory == outOfMemory ? 0 : 1);
-        }
-        int status = 0;
-        QCOMPARE(::waitpid(child, &status, 0), child);
-        QVERIFY(WIFEXITED(status));
-        QCOMPARE(WEXITSTATUS(status), 0);
+            const PictureReading picture = readPictureFile(bytesOf(path), ExamplePictureCap);
+            return picture.image.isNull() && picture.reason == reason && picture.outOfMemory == outOfMemory ? 0 : 1;
+        };
+        QCOMPARE(inChild(read), 0);
     }
 };
 

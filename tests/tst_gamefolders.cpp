@@ -1,5 +1,6 @@
 // tst_gamefolders.cpp: finding the game's folders from where the executable lies, making the save
 // folder, and naming the files of the folders with one separator after the folder.
+#include "childprocess.h"
 #include "platform/gamefolders.h"
 
 #include <QDir>
@@ -8,12 +9,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <grp.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 using namespace quintrel;
+using namespace quintrel::testing;
 
 class tst_GameFolders : public QObject {
     Q_OBJECT
@@ -139,25 +138,14 @@ private slots:
         QCOMPARE(::chmod(root.constData(), 0755), 0);
         QCOMPARE(::chmod(root + "/locked", 0555), 0);
         setGameFolders(root, root + "/locked/data/quintrel", false);
-        const pid_t child = ::fork();
-        QVERIFY(child >= 0);
-        if (child == 0) {
-            if (::geteuid() == 0 && (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0))
-                ::_exit(2);
+        const QString expected = QStringLiteral("the folder \"%1/locked/data/quintrel\" could not be made: "
+                                                "Permission denied")
+                                     .arg(scratch.path());
+        auto make = [&] {
             QString reason;
-            const bool made = makeSaveFolder(&reason);
-            ::_exit(!made
-                            && reason
-                                   == QStringLiteral(
-                                          "the folder \"%1/locked/data/quintrel\" could not be made: Permission denied")
-                                          .arg(scratch.path())
-                        ? 0
-                        : 1);
-        }
-        int status = 0;
-        QCOMPARE(::waitpid(child, &status, 0), child);
-        QVERIFY(WIFEXITED(status));
-        QCOMPARE(WEXITSTATUS(status), 0);
+            return !makeSaveFolder(&reason) && reason == expected ? 0 : 1;
+        };
+        QCOMPARE(inChild(make, true), 0);
     }
 };
 

@@ -1,15 +1,14 @@
 // tst_savedgame.cpp: saving the board into its settings file and reading it back, on real files:
 // what a load makes of a file, and that a save never loses the old file, whatever fails.
+#include "childprocess.h"
 #include "platform/regularfile.h"
 #include "savegame/savedgame.h"
 #include "testsupport.h"
 
 #include <cerrno>
 #include <cstring>
-#include <functional>
 
 #include <fcntl.h>
-#include <grp.h>
 #include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -40,26 +39,6 @@ QByteArray utf16(const QByteArray &ascii)
     for (const char c : ascii)
         bytes.append(c).append('\0');
     return bytes;
-}
-
-// Another user, for the files a test plants as someone else (only root can).
-constexpr uid_t Nobody = 65534;
-constexpr gid_t NoGroup = 65534;
-
-bool isRoot() { return ::geteuid() == 0; }
-
-// Runs body in a child process, as Nobody when the test runs as root, so that the permission bits
-// bind it as they bind a player; its result, 0 for success, is the child's exit status.
-int inChildAsPlayer(const std::function<int()> &body)
-{
-    const pid_t child = ::fork();
-    if (child == 0) {
-        if (isRoot() && (::setgroups(0, nullptr) != 0 || ::setgid(NoGroup) != 0 || ::setuid(Nobody) != 0))
-            ::_exit(100);
-        ::_exit(body());
-    }
-    int status = 0;
-    return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 struct stat statOf(const QString &path)
@@ -430,14 +409,13 @@ void tst_SavedGame::readOnlyFileIsLeftAsItIs()
         QCOMPARE(::chown(bytesOf(dir.path()).constData(), Nobody, NoGroup), 0);
         QCOMPARE(::chown(bytesOf(path).constData(), Nobody, NoGroup), 0);
     }
-    QCOMPARE(inChildAsPlayer([&] {
-                 const SaveOutcome outcome = saveBoard(bytesOf(dir.path()), boardFrom(Earlier));
-                 return outcome.status == SaveOutcome::Status::Failed && outcome.hadSavedGame
-                                && outcome.reason == QStringLiteral("the file \"%1\" is read-only").arg(path)
-                            ? 0
-                            : 1;
-             }),
-             0);
+    auto save = [&] {
+        const SaveOutcome outcome = saveBoard(bytesOf(dir.path()), boardFrom(Earlier));
+        const bool told = outcome.status == SaveOutcome::Status::Failed && outcome.hadSavedGame
+                          && outcome.reason == QStringLiteral("the file \"%1\" is read-only").arg(path);
+        return told ? 0 : 1;
+    };
+    QCOMPARE(inChild(save, true), 0);
     QCOMPARE(readFile(path), StartFile);
     QCOMPARE(statOf(path).st_mode & 07777, mode_t(0444));
     QCOMPARE(folderEntries(dir.path()), QStringList{"GAME.INI"});
