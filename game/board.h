@@ -14,6 +14,21 @@ constexpr int16_t FirstCard = 1010;
 constexpr int16_t LastCard = 1090;
 constexpr int16_t OrientationCount = 4;
 
+// Throws unless the position is one of the board's, 1 to 9. Any other is a programming error, and
+// throwing keeps it from touching memory outside the board.
+inline void checkPosition(int position)
+{
+    if (position < 1 || position > PositionCount)
+        throw std::out_of_range("board position " + std::to_string(position) + " is not 1 to 9");
+}
+
+// The place of a position in an array of the nine, 0 to 8.
+inline std::size_t positionIndex(int position)
+{
+    checkPosition(position);
+    return static_cast<std::size_t>(position - 1);
+}
+
 // Row and column of a position, counted from 0 from the top left.
 constexpr int positionRow(int position) { return (position - 1) / 3; }
 constexpr int positionColumn(int position) { return (position - 1) % 3; }
@@ -56,28 +71,20 @@ struct Cell {
     friend bool operator==(const Cell &, const Cell &) = default;
 };
 
-// Nine cells addressed by board position 1 to 9. Any other position is a programming error and
-// throws rather than touching memory outside the board.
+// Nine cells addressed by board position 1 to 9; any other position throws.
 class Board {
 public:
-    Cell &operator[](int position) { return m_cells.at(index(position)); }
-    const Cell &operator[](int position) const { return m_cells.at(index(position)); }
+    Cell &operator[](int position) { return m_cells[positionIndex(position)]; }
+    const Cell &operator[](int position) const { return m_cells[positionIndex(position)]; }
 
     friend bool operator==(const Board &, const Board &) = default;
 
 private:
-    static std::size_t index(int position)
-    {
-        if (position < 1 || position > PositionCount)
-            throw std::out_of_range("board position " + std::to_string(position) + " is not 1 to 9");
-        return static_cast<std::size_t>(position - 1);
-    }
-
     std::array<Cell, PositionCount> m_cells{};
 };
 
 // The card picture of a placement, relative to the program folder: the card, a separator, the
-// orientation and ".gif", numbers written as bare digits without sign ("1070/3.gif").
+// orientation and ".gif" ("1070/3.gif").
 std::string cardPictureName(Placement placement);
 
 } // namespace quintrel

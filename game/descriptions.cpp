@@ -39,13 +39,9 @@ std::string describeTile(const Game &game, int position)
     if (!shown)
         return words + "empty.";
     words += "card " + std::to_string(shown->card) + ", " + orientationWords(shown->orientation) + ".";
-    // A card outside the set (from a hand-edited saved game) has no edges to tell.
-    if (isCard(shown->card) && isOrientation(shown->orientation)) {
-        static const char *const sideNames[] = {"Top", "Right", "Bottom", "Left"};
-        for (Side side : Sides)
-            words += std::string(" ") + sideNames[static_cast<int>(side)] + ": " + edgeWords(shownEdge(*shown, side))
-                     + ".";
-    }
+    static const char *const sideNames[] = {"Top", "Right", "Bottom", "Left"};
+    for (Side side : Sides)
+        words += std::string(" ") + sideNames[static_cast<int>(side)] + ": " + edgeWords(shownEdge(*shown, side)) + ".";
     if (game.isMarked(position))
         words += " Selected.";
     return words;

@@ -7,22 +7,15 @@
 
 namespace quintrel {
 
-std::size_t Game::index(int position)
-{
-    if (position < 1 || position > PositionCount)
-        throw std::out_of_range("board position " + std::to_string(position) + " is not 1 to 9");
-    return static_cast<std::size_t>(position - 1);
-}
-
 bool Game::isMarked(int position) const
 {
-    index(position);
+    checkPosition(position);
     return position == m_selection || position == m_swapPartner;
 }
 
 TileClick Game::clickTile(int position)
 {
-    index(position);
+    checkPosition(position);
     TileClick click;
     if (m_won || m_swapPartner != 0)
         return click;
@@ -49,7 +42,7 @@ Change Game::finishSwap()
     const int b = m_swapPartner;
     std::swap(m_board[a].card, m_board[b].card);
     std::swap(m_board[a].orientation, m_board[b].orientation);
-    std::swap(m_shown[index(a)], m_shown[index(b)]);
+    std::swap(m_shown[positionIndex(a)], m_shown[positionIndex(b)]);
     m_selection = 0;
     m_swapPartner = 0;
     change.add(a);
@@ -61,7 +54,7 @@ Change Game::finishSwap()
 
 Change Game::turn(int position)
 {
-    index(position);
+    checkPosition(position);
     Change change;
     if (m_won || m_swapPartner != 0)
         return change;
@@ -72,7 +65,7 @@ Change Game::turn(int position)
     }
     Cell &cell = m_board[position];
     cell.orientation = nextOrientation(cell.orientation);
-    m_shown[index(position)] = cell.placement();
+    m_shown[positionIndex(position)] = cell.placement();
     change.add(position);
     change.sound = Sound::Click;
     testWin(change);
@@ -118,7 +111,7 @@ void Game::finishRebuild()
 
 Change Game::show(const Step &step)
 {
-    m_shown.at(index(step.position)) = step.placement;
+    m_shown[positionIndex(step.position)] = step.placement;
     Change change;
     change.add(step.position);
     change.sound = Sound::Snip;
@@ -143,8 +136,7 @@ void Game::testWin(Change &change)
 
 std::string cardPictureName(Placement placement)
 {
-    const auto digits = [](int16_t value) { return std::to_string(value < 0 ? -int(value) : int(value)); };
-    return digits(placement.card) + '/' + digits(placement.orientation) + ".gif";
+    return std::to_string(placement.card) + '/' + std::to_string(placement.orientation) + ".gif";
 }
 
 } // namespace quintrel

@@ -54,7 +54,7 @@ public:
     // The tile carries the selection mark: the selected tile, and during a swap's pause its partner.
     bool isMarked(int position) const;
     // The picture that the tile shows; none before its card is dealt or laid out.
-    std::optional<Placement> shown(int position) const { return m_shown.at(index(position)); }
+    std::optional<Placement> shown(int position) const { return m_shown[positionIndex(position)]; }
     // Solved: tiles and handles do nothing until a new game or a rebuild.
     bool isWon() const { return m_won; }
     // A swap waits for finishSwap(): the two tiles are marked and nothing else may move.
@@ -87,7 +87,6 @@ public:
     void setSavedFields(const Board &from);
 
 private:
-    static std::size_t index(int position);
     Change endSelection();
     void testWin(Change &change);
     void clearTiles();

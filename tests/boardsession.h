@@ -2,10 +2,10 @@
 // drives: every pause returns at once after running what the test put into it.
 #pragma once
 
-#include "windowtestsupport.h"
 #include "windows/boardwindow.h"
 #include "windows/spinhandle.h"
 #include "windows/tilewidget.h"
+#include "windowtestsupport.h"
 
 #include <QSignalSpy>
 
@@ -99,8 +99,7 @@ public:
             const Placement shown = *tile->placement();
             const bool right = !tile->picture().isNull()
                                && tile->picture().toImage().convertToFormat(QImage::Format_RGB32)
-                                      == cardImage(qAbs(shown.card),
-                                                   qAbs(shown.orientation)); // the file's name has no sign
+                                      == cardImage(shown.card, shown.orientation);
             cells << (right ? QStringLiteral("%1:%2").arg(shown.card).arg(shown.orientation) : QStringLiteral("!"));
         }
         return cells.join(u' ');

