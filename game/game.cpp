@@ -19,7 +19,6 @@ TileClick Game::clickTile(int position)
     TileClick click;
     if (m_won || m_swapPartner != 0)
         return click;
-    click.change.add(position);
     if (position == m_selection) {
         click.action = TileAction::Deselect;
         m_selection = 0;
@@ -45,8 +44,6 @@ Change Game::finishSwap()
     std::swap(m_shown[positionIndex(a)], m_shown[positionIndex(b)]);
     m_selection = 0;
     m_swapPartner = 0;
-    change.add(a);
-    change.add(b);
     change.sound = Sound::Snip;
     testWin(change);
     return change;
@@ -59,14 +56,10 @@ Change Game::turn(int position)
     if (m_won || m_swapPartner != 0)
         return change;
     // A turn also ends a pending swap: the selected tile loses its mark.
-    if (m_selection != 0) {
-        change.add(m_selection);
-        m_selection = 0;
-    }
+    m_selection = 0;
     Cell &cell = m_board[position];
     cell.orientation = nextOrientation(cell.orientation);
     m_shown[positionIndex(position)] = cell.placement();
-    change.add(position);
     change.sound = Sound::Click;
     testWin(change);
     return change;
@@ -113,7 +106,6 @@ Change Game::show(const Step &step)
 {
     m_shown[positionIndex(step.position)] = step.placement;
     Change change;
-    change.add(step.position);
     change.sound = Sound::Snip;
     return change;
 }

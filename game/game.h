@@ -12,17 +12,12 @@ namespace quintrel {
 
 enum class Sound { None, Snip, Click };
 
-// What an operation changed: the tiles whose picture or mark must be painted again, the sound that
-// goes with it, and whether it solved the board (the win window follows).
+// What a move or a step did besides changing what the tiles show (the window compares those with
+// the tiles itself): the sound that goes with it, and whether it solved the board (the win window
+// follows).
 struct Change {
-    uint16_t tiles = 0; // bit position - 1 for each tile
     Sound sound = Sound::None;
     bool won = false;
-
-    static constexpr uint16_t AllTiles = (1u << PositionCount) - 1;
-
-    bool touches(int position) const { return (tiles >> (position - 1)) & 1u; }
-    void add(int position) { tiles |= static_cast<uint16_t>(1u << (position - 1)); }
 };
 
 // What a click on a tile does.

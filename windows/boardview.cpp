@@ -1,7 +1,10 @@
 // boardview.cpp: laying out the tiles and handles, and playing them from the keyboard.
 #include "windows/boardview.h"
 
-#include "game/board.h"
+#include "game/descriptions.h"
+#include "platform/desktop.h"
+#include "platform/filereading.h"
+#include "platform/gamefolders.h"
 #include "windows/boardaccessibility.h"
 #include "windows/boardlayout.h"
 #include "windows/handcursor.h"
@@ -13,8 +16,20 @@
 
 namespace quintrel {
 
-BoardView::BoardView(QWidget *parent)
+namespace {
+
+void setAccessibleNameOf(QWidget *widget, const std::string &name)
+{
+    const QString text = QString::fromStdString(name);
+    if (widget->accessibleName() != text)
+        widget->setAccessibleName(text);
+}
+
+} // namespace
+
+BoardView::BoardView(const Game &game, QWidget *parent)
     : QWidget(parent)
+    , m_game(game)
 {
     installBoardAccessibility();
     setObjectName(QStringLiteral("client"));
@@ -39,9 +54,49 @@ BoardView::BoardView(QWidget *parent)
         handle->raise();
 }
 
-TileWidget *BoardView::tile(int position) const { return m_tiles.at(static_cast<std::size_t>(position - 1)); }
+TileWidget *BoardView::tile(int position) const { return m_tiles[positionIndex(position)]; }
 
-SpinHandle *BoardView::spinHandle(int position) const { return m_handles.at(static_cast<std::size_t>(position - 1)); }
+SpinHandle *BoardView::spinHandle(int position) const { return m_handles[positionIndex(position)]; }
+
+void BoardView::redraw()
+{
+    for (int p = 1; p <= PositionCount; ++p) {
+        TileWidget *t = tile(p);
+        const std::optional<Placement> shown = m_game.shown(p);
+        if (shown != t->placement()) {
+            QString failure;
+            const QPixmap picture = shown ? cardPicture(*shown, &failure) : QPixmap();
+            // The tile is emptied before the message, so the player never sees the old card as this one.
+            t->setCard(shown, picture);
+            if (!failure.isEmpty())
+                showGameMessage(failure
+                                    + QStringLiteral("\n\nThe tile stays empty; reinstall Quintrel to get the "
+                                                     "picture back."),
+                                MessageIcon::Exclamation);
+        }
+        t->setMarked(m_game.isMarked(p));
+        t->setCursorShown(m_cursorShown && p == m_cursor);
+        setAccessibleNameOf(t, describeTile(m_game, p));
+        setAccessibleNameOf(spinHandle(p), describeSpinHandle(m_game, p));
+    }
+}
+
+QPixmap BoardView::cardPicture(Placement placement, QString *failure)
+{
+    const int key = placement.card * 10 + placement.orientation;
+    if (const QPixmap *kept = m_pictures.object(key))
+        return *kept;
+    const QByteArray path = dataFile(QByteArray::fromStdString(cardPictureName(placement)));
+    QString reason;
+    const QImage image = readPicture(path, CardPictureCap, &reason);
+    if (image.isNull()) {
+        *failure = QStringLiteral("The card picture \"%1\" could not be loaded (%2).").arg(displayPath(path), reason);
+        return QPixmap();
+    }
+    const QPixmap picture = QPixmap::fromImage(image);
+    m_pictures.insert(key, new QPixmap(picture));
+    return picture;
+}
 
 void BoardView::keyPressEvent(QKeyEvent *event)
 {
@@ -84,18 +139,14 @@ void BoardView::moveCursor(int rowStep, int columnStep)
 {
     const int row = qBound(0, positionRow(m_cursor) + rowStep, 2);
     const int column = qBound(0, positionColumn(m_cursor) + columnStep, 2);
-    const int next = positionAt(row, column);
-    if (next != m_cursor) {
-        tile(m_cursor)->setCursorShown(false);
-        m_cursor = next;
-    }
+    m_cursor = positionAt(row, column);
     showCursor(true);
 }
 
 void BoardView::showCursor(bool shown)
 {
     m_cursorShown = shown;
-    tile(m_cursor)->setCursorShown(shown);
+    redraw();
     if (hasFocus())
         announceCursorFocus();
 }

@@ -2,6 +2,10 @@
 // them, and the keyboard cursor that lets the board be played without a mouse.
 #pragma once
 
+#include "game/game.h"
+
+#include <QCache>
+#include <QPixmap>
 #include <QWidget>
 
 #include <array>
@@ -11,20 +15,30 @@ namespace quintrel {
 class SpinHandle;
 class TileWidget;
 
-// It takes the keyboard focus: the arrow keys move the cursor over the tiles (it starts on the top
-// left and stops at the edges), Space or Enter acts as a click on the tile under it, R as a click on
-// its spin handle. The cursor shows only once a key has been used, and hides when the mouse is
-// pressed on the board, so a game played with the mouse looks as it always did.
+// It draws the game it is given, and takes the keyboard focus: the arrow keys move the cursor over the tiles (it starts
+// on the top left and stops at the edges), Space or Enter acts as a click on the tile under it, R as a click on its
+// spin handle. The cursor shows only once a key has been used, and hides when the mouse is pressed on the board, so a
+// game played with the mouse looks as it always did.
 class BoardView : public QWidget {
     Q_OBJECT
 public:
-    explicit BoardView(QWidget *parent);
+    BoardView(const Game &game, QWidget *parent);
 
     TileWidget *tile(int position) const;
     SpinHandle *spinHandle(int position) const;
 
     int cursorPosition() const { return m_cursor; }
     bool isCursorShown() const { return m_cursorShown; }
+
+    // Brings the tiles in line with the game: each tile compares what the game shows on it (card,
+    // selection mark, cursor) with what it holds and changes only what differs, and what a screen
+    // reader is told of the tile and its handle follows. A card picture that cannot be read leaves
+    // its tile empty, and the player is told which file it is.
+    void redraw();
+
+    // The picture of a placement, kept from an earlier reading or read now. Null when its file
+    // cannot be read; *failure then says which file it is and why.
+    QPixmap cardPicture(Placement placement, QString *failure);
 
 signals:
     void tileClicked(int position);
@@ -40,6 +54,10 @@ private:
     void showCursor(bool shown);
     void announceCursorFocus();
 
+    const Game &m_game;
+    // Keyed by card * 10 + orientation. Room for the pictures on the board and as many again, those
+    // of a saved game read before it is laid out.
+    QCache<int, QPixmap> m_pictures{2 * PositionCount};
     std::array<TileWidget *, 9> m_tiles{};
     std::array<SpinHandle *, 9> m_handles{};
     int m_cursor = 1;

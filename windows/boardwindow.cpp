@@ -35,11 +35,6 @@ const char LargeFontsMessage[] =
     "Right click on your desktop, select PROPERTIES,then SETTINGS. Change Fonts from Large to Small, "
     "then click on the APPLY button.";
 
-QByteArray cardPicturePath(Placement placement)
-{
-    return dataFile(QByteArray::fromStdString(cardPictureName(placement)));
-}
-
 } // namespace
 
 BoardWindow::BoardWindow()
@@ -76,12 +71,12 @@ bool BoardWindow::setUp()
         return false;
     }
 
-    m_view = new BoardView(this);
+    m_view = new BoardView(m_game, this);
     setCentralWidget(m_view);
     connect(m_view, &BoardView::tileClicked, this, &BoardWindow::onTileClicked);
     connect(m_view, &BoardView::spinHandleClicked, this, &BoardWindow::onSpinHandleClicked);
     m_view->setFocus();
-    paint(Change{Change::AllTiles});
+    m_view->redraw();
 
     const QByteArray iconPath = dataFile("SOUND/QUINTREL.ICO");
     QString iconProblem;
@@ -215,63 +210,10 @@ bool BoardWindow::superseded() const { return m_closing || m_pending; }
 void BoardWindow::pauseAfterStep()
 {
     // The step's pictures and marks go on the screen now, before the pause begins, so that the
-    // player sees each step for the whole pause. Only what the step changed is painted: the
-    // window's pending update, delivered now.
+    // player sees each step for the whole pause: the window's pending update, delivered now.
     if (isVisible())
         QCoreApplication::sendPostedEvents(this, QEvent::UpdateRequest);
     m_pause(StepPause);
-}
-
-QPixmap BoardWindow::readCardPicture(Placement placement, QString *reason) const
-{
-    const QImage image = readPicture(cardPicturePath(placement), CardPictureCap, reason);
-    return image.isNull() ? QPixmap() : QPixmap::fromImage(image);
-}
-
-void BoardWindow::paint(const Change &change, const Pictures *prepared)
-{
-    // The pictures on the tiles before the change: a swap moves them rather than reading them again.
-    std::array<std::pair<std::optional<Placement>, QPixmap>, PositionCount> before;
-    for (int p = 1; p <= PositionCount; ++p)
-        before[p - 1] = {tile(p)->placement(), tile(p)->picture()};
-
-    for (int p = 1; p <= PositionCount; ++p) {
-        if (!change.touches(p))
-            continue;
-        TileWidget *t = tile(p);
-        t->setMarked(m_game.isMarked(p));
-        // What a screen reader says of the tile and its handle follows every change.
-        t->setAccessibleName(QString::fromStdString(describeTile(m_game, p)));
-        spinHandle(p)->setAccessibleName(QString::fromStdString(describeSpinHandle(m_game, p)));
-        const std::optional<Placement> wanted = m_game.shown(p);
-        if (wanted == t->placement())
-            continue;
-        if (!wanted) {
-            t->setCard(std::nullopt, QPixmap());
-            continue;
-        }
-        std::optional<QPixmap> picture;
-        if (prepared)
-            picture = (*prepared)[p - 1];
-        for (int q = 1; q <= PositionCount && !picture; ++q) {
-            if (before[q - 1].first == wanted)
-                picture = before[q - 1].second;
-        }
-        if (!picture) {
-            QString reason;
-            picture = readCardPicture(*wanted, &reason);
-            if (picture->isNull()) {
-                // The tile is emptied before the message, so the player never sees the old card as this one.
-                t->setCard(wanted, QPixmap());
-                showGameMessage(QStringLiteral("The card picture \"%1\" could not be loaded (%2).\n\nThe tile stays "
-                                               "empty; reinstall Quintrel to get the picture back.")
-                                    .arg(displayPath(cardPicturePath(*wanted)), reason),
-                                MessageIcon::Exclamation);
-                continue;
-            }
-        }
-        t->setCard(wanted, *picture);
-    }
 }
 
 void BoardWindow::playSound(Sound sound)
@@ -285,7 +227,7 @@ void BoardWindow::playSound(Sound sound)
 
 void BoardWindow::settle(const Change &change)
 {
-    paint(change);
+    m_view->redraw();
     if (m_closing)
         return;
     playSound(change.sound);
@@ -298,12 +240,12 @@ void BoardWindow::newGame()
     runSequence([this] { playSteps(m_game.newGame()); });
 }
 
-bool BoardWindow::playSteps(const std::vector<Step> &steps, const Pictures *prepared)
+bool BoardWindow::playSteps(const std::vector<Step> &steps)
 {
-    paint(Change{Change::AllTiles});
+    m_view->redraw();
     for (const Step &step : steps) {
         const Change change = m_game.show(step);
-        paint(change, prepared);
+        m_view->redraw();
         if (m_closing)
             return false;
         playSound(change.sound);
@@ -321,7 +263,7 @@ void BoardWindow::onTileClicked(int position)
     if (m_busy || m_closing)
         return;
     const TileClick click = m_game.clickTile(position);
-    paint(click.change);
+    m_view->redraw();
     if (click.action == TileAction::Swap)
         runSequence([this] { swapSteps(); });
 }
@@ -386,27 +328,21 @@ void BoardWindow::loadSavedGame()
     if (outcome.status != LoadOutcome::Status::Loaded)
         return;
 
-    // Every picture is read before the board is touched: a saved game whose values name no card
-    // picture is refused whole instead of leaving tiles and cells out of step.
-    Pictures pictures;
+    // Every picture is read before the board is touched, so that a damaged data file cannot leave
+    // the tiles and the cells out of step halfway through the rebuild.
     for (int p = 1; p <= PositionCount; ++p) {
-        const Placement saved = candidate[p].savedPlacement();
-        pictures[p - 1] = readCardPicture(saved);
-        if (pictures[p - 1].isNull()) {
-            showGameMessage(QStringLiteral("The saved game could not be loaded: for position %1 it names card %2 in "
-                                           "orientation %3, and there is no such card picture (\"%4\").\n\nYour game "
-                                           "is unchanged.")
-                                .arg(p)
-                                .arg(saved.card)
-                                .arg(saved.orientation)
-                                .arg(displayPath(cardPicturePath(saved))),
+        QString failure;
+        if (m_view->cardPicture(candidate[p].savedPlacement(), &failure).isNull()) {
+            showGameMessage(failure
+                                + QStringLiteral("\n\nThe saved game was not laid out, and your game is unchanged; "
+                                                 "reinstall Quintrel to get the picture back."),
                             MessageIcon::Exclamation);
             return;
         }
     }
     m_game.setSavedFields(candidate);
-    runSequence([this, pictures] {
-        if (playSteps(m_game.rebuild(), &pictures))
+    runSequence([this] {
+        if (playSteps(m_game.rebuild()))
             m_game.finishRebuild();
     });
 }

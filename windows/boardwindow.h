@@ -77,15 +77,8 @@ private:
     void createMenus();
     void addEntry(QMenu *menu, const char *name, const QString &caption, std::function<void()> command);
 
-    using Pictures = std::array<QPixmap, PositionCount>;
-    // Paints what the change touched from the game: the card each tile shows and its mark. A
-    // picture another tile already shows is taken from there (a swap reads no file); the others
-    // come from `prepared` or are read from their files now.
-    void paint(const Change &change, const Pictures *prepared = nullptr);
     // Paints, sounds and, on a win, shows the win window.
     void settle(const Change &change);
-    // The picture of a card, read from its file; tells the player which file when it cannot be.
-    QPixmap readCardPicture(Placement placement, QString *reason = nullptr) const;
     void playSound(Sound sound);
     void pauseAfterStep();
 
@@ -94,7 +87,7 @@ private:
     bool superseded() const;
     // Shows a deal's or a rebuild's steps one by one, each with its sound and its pause; false when
     // the sequence was superseded or the window closed before the last step.
-    bool playSteps(const std::vector<Step> &steps, const Pictures *prepared = nullptr);
+    bool playSteps(const std::vector<Step> &steps);
     void swapSteps();
 
     Game m_game;
