@@ -1,7 +1,6 @@
 // Quintrel's entry: set up the board hidden, greet with the splash, then show the board.
 #include "platform/desktop.h"
 #include "platform/gamefolders.h"
-#include "platform/pause.h"
 #include "platform/soundplayer.h"
 #include "quintrel_version.h"
 #include "windows/boardwindow.h"
@@ -153,7 +152,6 @@ int main(int argc, char *argv[])
     int status = 0;
     {
         quintrel::BoardWindow board;
-        // Ends every event loop at once, also those of a pause in the middle of a deal.
         QObject::connect(&board, &quintrel::BoardWindow::closed, &app, [] { QCoreApplication::exit(0); });
         // The set-up reads the icon and the sounds before any event loop runs, so outside notify():
         // an error there (running out of memory, say) is reported the same way.
@@ -169,12 +167,8 @@ int main(int argc, char *argv[])
         splash->exec();
         splash.reset();
 
-        quintrel::waitFor(quintrel::StepPause);
-        if (!board.isClosing()) {
-            board.show();
-            board.activateWindow();
-            status = QApplication::exec();
-        }
+        board.showAfterPause();
+        status = QApplication::exec();
     }
     quintrel::shutdownSound();
     return status;

@@ -28,6 +28,7 @@ TileClick Game::clickTile(int position)
     } else {
         click.action = TileAction::Swap;
         m_swapPartner = position;
+        click.steps = {{Step::Kind::Wait, 0, {}, true}, {Step::Kind::EndSwap, 0, {}, false}};
     }
     return click;
 }
@@ -80,7 +81,7 @@ std::vector<Step> Game::newGame()
     for (int p = 1; p <= PositionCount; ++p) {
         m_board[p].card = startCard(p);
         m_board[p].orientation = 1;
-        steps.push_back({p, m_board[p].placement(), p < PositionCount});
+        steps.push_back({Step::Kind::ShowCard, p, m_board[p].placement(), p < PositionCount});
     }
     return steps;
 }
@@ -90,7 +91,8 @@ std::vector<Step> Game::rebuild()
     clearTiles();
     std::vector<Step> steps;
     for (int p = 1; p <= PositionCount; ++p)
-        steps.push_back({p, m_board[p].savedPlacement(), true});
+        steps.push_back({Step::Kind::ShowCard, p, m_board[p].savedPlacement(), true});
+    steps.push_back({Step::Kind::EndRebuild, 0, {}, false});
     return steps;
 }
 
@@ -102,12 +104,21 @@ void Game::finishRebuild()
     }
 }
 
-Change Game::show(const Step &step)
+Change Game::play(const Step &step)
 {
-    m_shown[positionIndex(step.position)] = step.placement;
-    Change change;
-    change.sound = Sound::Snip;
-    return change;
+    switch (step.kind) {
+    case Step::Kind::Wait:
+        break;
+    case Step::Kind::ShowCard:
+        m_shown[positionIndex(step.position)] = step.placement;
+        return {Sound::Snip};
+    case Step::Kind::EndSwap:
+        return finishSwap();
+    case Step::Kind::EndRebuild:
+        finishRebuild();
+        break;
+    }
+    return {};
 }
 
 void Game::setSavedFields(const Board &from)

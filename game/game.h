@@ -20,22 +20,30 @@ struct Change {
     bool won = false;
 };
 
-// What a click on a tile does.
-enum class TileAction { Nothing, Select, Deselect, Swap };
-
-struct TileClick {
-    TileAction action = TileAction::Nothing;
-    Change change;
-};
-
-// One step of a deal or a rebuild: the tile shows the placement's picture, the snip sound plays,
-// and the pause follows when pauseAfter is set.
+// One step of a deal, a swap or a rebuild, carried out by Game::play(). The window shows what the
+// step changed and sounds it, then pauses when pauseAfter is set.
 struct Step {
+    enum class Kind {
+        Wait,       // nothing changes: the pause alone
+        ShowCard,   // the tile at `position` shows `placement`, with the snip
+        EndSwap,    // the two marked cards change places, with the snip; the win test follows
+        EndRebuild, // the saved fields become the board's cards
+    };
+    Kind kind = Kind::Wait;
     int position = 0;
     Placement placement;
     bool pauseAfter = false;
 
     friend bool operator==(const Step &, const Step &) = default;
+};
+
+// What a click on a tile does.
+enum class TileAction { Nothing, Select, Deselect, Swap };
+
+struct TileClick {
+    TileAction action = TileAction::Nothing;
+    // What a swap goes on with: the pause that shows both marks, then the exchange.
+    std::vector<Step> steps;
 };
 
 class Game {
@@ -55,34 +63,33 @@ public:
     // A swap waits for finishSwap(): the two tiles are marked and nothing else may move.
     bool isSwapping() const { return m_swapPartner != 0; }
 
-    // A click on a tile. Select and Deselect are complete. Swap marks the clicked tile too; the
-    // cards change places at finishSwap(), after the pause that shows both marks.
+    // A click on a tile. Select and Deselect are complete. Swap marks the clicked tile too; its
+    // steps then pause with both marks shown and change the cards' places.
     TileClick clickTile(int position);
-    Change finishSwap();
 
     // Turns the card a quarter turn clockwise. A pending selection ends first.
     Change turn(int position);
 
     // The start position (card 1000 + 10 x p in orientation 1 on every position p), no selection,
-    // not won, every tile empty. The steps deal the nine pictures; the last has no pause after it.
-    // The saved fields stay as they are.
+    // not won, every tile empty. The steps deal the nine pictures, each with a pause after it but
+    // the last. The saved fields stay as they are.
     std::vector<Step> newGame();
 
-    // Rebuilds the board from the saved fields: no selection, not won, every tile empty; the steps
-    // lay out the saved cards, each followed by a pause. The board keeps the previous game until
-    // finishRebuild() makes the saved fields the board's cards.
+    // Rebuilds the board from the saved fields: no selection, not won, every tile empty. The steps
+    // lay out the saved cards, each followed by a pause, and last make the saved fields the board's
+    // cards: until then the board keeps the previous game.
     std::vector<Step> rebuild();
-    void finishRebuild();
 
-    // A step of a deal or a rebuild: its tile now shows its card.
-    Change show(const Step &step);
+    // Carries out one step of a deal, a swap or a rebuild.
+    Change play(const Step &step);
 
     // Takes savedCard and savedOrientation of every position from another board (the saved game
     // just read); nothing else changes.
     void setSavedFields(const Board &from);
 
 private:
-    Change endSelection();
+    Change finishSwap();
+    void finishRebuild();
     void testWin(Change &change);
     void clearTiles();
 

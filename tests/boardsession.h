@@ -1,5 +1,5 @@
 // boardsession.h: a board window set up on a stand-in program folder, with a step clock the test
-// drives: every pause returns at once after running what the test put into it.
+// drives: each pause runs what the test put into it, then ends.
 #pragma once
 
 #include "windows/boardwindow.h"
@@ -8,6 +8,8 @@
 #include "windowtestsupport.h"
 
 #include <QSignalSpy>
+
+#include <QTest>
 
 #include <chrono>
 #include <deque>
@@ -20,7 +22,7 @@ public:
     ProgramFolder folder;
     CaughtMessages messages;
     std::unique_ptr<BoardWindow> board;
-    // The pauses the sequences asked for, and what each pause runs, in turn (empty: nothing).
+    // The pauses the sequences asked for, and what runs in each, in turn (empty: nothing).
     QList<std::chrono::milliseconds> pauses;
     std::deque<std::function<void()>> duringPauses;
     // "snip" or "click" for every sound handed to the player.
@@ -30,14 +32,9 @@ public:
     bool setUp()
     {
         board = std::make_unique<BoardWindow>();
-        board->setStepPause([this](std::chrono::milliseconds duration) {
+        board->stepPlayer().setPauseClock([this](std::chrono::milliseconds duration) {
             pauses << duration;
-            if (duringPauses.empty())
-                return;
-            const std::function<void()> action = std::move(duringPauses.front());
-            duringPauses.pop_front();
-            if (action)
-                action();
+            m_pausePending = true;
         });
         QObject::connect(board.get(), &BoardWindow::soundPlayed, board.get(), [this](const QByteArray &image) {
             sounds << (image == folder.read(QStringLiteral("SOUND/SNIP1.WAV"))   ? QStringLiteral("snip")
@@ -47,11 +44,56 @@ public:
         return board->setUp();
     }
 
+    // Plays the running sequence to its end. Each pause first runs the next of duringPauses, as
+    // input that arrives in that pause would; then it ends, unless that input started a sequence
+    // of its own, whose first pause is then the one running.
+    void playOut()
+    {
+        if (m_playingOut)
+            return; // input inside a pause: the loop below plays on whatever it started
+        m_playingOut = true;
+        while (std::exchange(m_pausePending, false)) {
+            if (!duringPauses.empty()) {
+                const std::function<void()> action = std::move(duringPauses.front());
+                duringPauses.pop_front();
+                if (action)
+                    action();
+            }
+            if (!m_pausePending)
+                board->stepPlayer().endPause();
+        }
+        m_playingOut = false;
+    }
+
+    void newGame()
+    {
+        board->newGame();
+        playOut();
+    }
+
+    void load()
+    {
+        board->loadSavedGame();
+        playOut();
+    }
+
     // Set up and dealt, the pauses and sounds of the deal forgotten.
     void setUpAndDeal()
     {
         QVERIFY(setUp());
-        board->newGame();
+        newGame();
+        pauses.clear();
+        sounds.clear();
+    }
+
+    // Shown, and the deal that its first activation starts played out.
+    void showAndDeal()
+    {
+        board->show();
+        QVERIFY(QTest::qWaitForWindowActive(board.get()));
+        QTRY_VERIFY(m_pausePending);
+        playOut();
+        QCOMPARE(sounds.size(), PositionCount);
         pauses.clear();
         sounds.clear();
     }
@@ -61,7 +103,7 @@ public:
     {
         setUpAndDeal();
         QVERIFY(folder.write(QStringLiteral("game.ini"), savedGameFile(text)));
-        board->loadSavedGame();
+        load();
         pauses.clear();
         sounds.clear();
     }
@@ -72,6 +114,7 @@ public:
         const QPoint point(20, 20); // outside the spin handle
         QTest::mouseMove(tile, point);
         QTest::mouseClick(tile, Qt::LeftButton, {}, point);
+        playOut();
     }
 
     // Hovers a spin handle in two steps, the way a player's pointer arrives, then clicks it.
@@ -83,6 +126,7 @@ public:
         QTest::mouseMove(client, centre - QPoint(30, 30));
         QTest::mouseMove(client, centre);
         QTest::mouseClick(handle, Qt::LeftButton, {}, QPoint(20, 20));
+        playOut();
     }
 
     // What the tiles paint, in the board notation ("-" for an empty tile, "!" for a tile whose
@@ -117,6 +161,10 @@ public:
     }
 
     QString boardNow() const { return boardText(board->game().board()); }
+
+private:
+    bool m_pausePending = false;
+    bool m_playingOut = false;
 };
 
 } // namespace quintrel::testing

@@ -92,6 +92,7 @@ private slots:
         QAccessibleTableInterface *cells = boardTable(session)->tableInterface();
         cells->cellAt(0, 0)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         cells->cellAt(2, 2)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        session.playOut();
         boardTable(session)
             ->child(PositionCount + 1)
             ->actionInterface()
@@ -105,13 +106,11 @@ private slots:
     {
         BoardSession session;
         QVERIFY(session.setUp());
-        session.board->show();
-        QVERIFY(QTest::qWaitForWindowActive(session.board.get()));
-        QTRY_COMPARE(session.sounds.size(), PositionCount); // the first activation deals
+        session.showAndDeal();
         QVERIFY(session.folder.write(QStringLiteral("game.ini"),
                                      savedGameFile(QStringLiteral(
                                          "1050:3 1090:2 1070:3 1080:4 1010:2 1040:2 1030:3 1060:4 1020:1"))));
-        session.board->loadSavedGame();
+        session.load();
         auto *view = static_cast<BoardView *>(session.board->centralWidget());
         QVERIFY(view->hasFocus());
         g_events.clear();
@@ -124,6 +123,7 @@ private slots:
         QTest::keyClick(view, Qt::Key_Space);
         QTest::keyClick(view, Qt::Key_Right);
         QTest::keyClick(view, Qt::Key_Return);
+        session.playOut();
         QVERIFY(g_events.contains(QStringLiteral("state:img_tile_2")));
         QVERIFY(g_events.contains(QStringLiteral("name:img_tile_2")));
         QVERIFY(g_events.contains(QStringLiteral("name:img_tile_3")));
@@ -133,6 +133,7 @@ private slots:
         QTest::keyClick(view, Qt::Key_Space);
         QTest::keyClick(view, Qt::Key_Left);
         QTest::keyClick(view, Qt::Key_Return);
+        session.playOut();
         g_events.clear();
 
         QTest::keyClick(view, Qt::Key_Down);

@@ -31,6 +31,7 @@ void press(BoardSession &session, const QString &keys)
                                                   {"r", Qt::Key_R}};
     for (const QString &key : keys.split(u' ', Qt::SkipEmptyParts))
         QTest::keyClick(viewOf(session), names.value(key));
+    session.playOut();
 }
 
 // Moves the cursor to a position with the arrow keys.
@@ -117,10 +118,8 @@ private slots:
     void aWholeGameByKeys()
     {
         BoardSession session;
-        session.setUpAndDeal();
-        session.board->show();
-        QVERIFY(QTest::qWaitForWindowActive(session.board.get()));
-        QTRY_VERIFY(!session.board->isBusy());
+        QVERIFY(session.setUp());
+        session.showAndDeal();
         QVERIFY(viewOf(session)->hasFocus());
         const Arrangement &target = Solutions[2];
         ModalWatcher<WinWindow> wins;

@@ -156,7 +156,7 @@ private slots:
             QStringList wanted = InProgress.split(u' ');
             wanted[position - 1] = QStringLiteral("%1:%2").arg(card).arg(orientation);
             QVERIFY(session.folder.write(QStringLiteral("game.ini"), savedGameFile(wanted.join(u' '))));
-            session.board->loadSavedGame();
+            session.load();
             QVERIFY2(namedInOneMessage(session, path), qPrintable(session.messages.texts().join(u'\n')));
             QCOMPARE(session.boardNow(), InProgress);
             QCOMPARE(session.painted(), InProgress);
@@ -199,9 +199,9 @@ private slots:
         QObject::disconnect(session.board.get(), &BoardWindow::soundPlayed, nullptr, nullptr);
         int sounds = 0;
         QObject::connect(session.board.get(), &BoardWindow::soundPlayed, [&sounds] { ++sounds; });
-        session.board->newGame();
+        session.newGame();
         QVERIFY(session.folder.write(QStringLiteral("game.ini"), savedGameFile(OneTurnFromSolution1)));
-        session.board->loadSavedGame();
+        session.load();
         sounds = 0;
         QVERIFY(session.messages.isEmpty());
         session.clickTile(2);
@@ -347,7 +347,7 @@ private slots:
         else
             QVERIFY(writeFile(path, contents));
 
-        session.board->loadSavedGame();
+        session.load();
         QVERIFY(!session.board->isBusy());
         if (outcome.startsWith(QLatin1String("refused: "))) {
             QCOMPARE(session.messages.messages.size(), 1);
@@ -406,8 +406,8 @@ private slots:
         QCOMPARE(session.painted(), QStringLiteral("1010:2 1020:1 1030:1 1040:1 1050:1 1060:1 1070:1 1080:1 1090:1"));
         session.board->saveGame();
         QCOMPARE(session.folder.read(QStringLiteral("game.ini")), savedGameFile(session.boardNow()));
-        session.board->newGame();
-        session.board->loadSavedGame();
+        session.newGame();
+        session.load();
         QCOMPARE(session.painted(), QStringLiteral("1010:2 1020:1 1030:1 1040:1 1050:1 1060:1 1070:1 1080:1 1090:1"));
         QString shown;
         ModalWatcher<HelpWindow> help([&](HelpWindow *window) {

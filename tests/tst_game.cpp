@@ -23,8 +23,7 @@ Game gameAt(const QString &text)
     Game game;
     game.setSavedFields(saved);
     for (const Step &step : game.rebuild())
-        game.show(step);
-    game.finishRebuild();
+        game.play(step);
     return game;
 }
 
@@ -35,7 +34,7 @@ QString soundOf(Sound sound)
                                    : QString();
 }
 
-// Plays moves written as words: "c4" clicks tile 4, "f" ends a swap's pause, "t5" turns tile 5.
+// Plays moves written as words: "c4" clicks tile 4, "f" plays the end of a swap, "t5" turns tile 5.
 // Each move is told as what it did, its sound and a win, e.g. "swapped snip won".
 QString play(Game &game, const QString &moves)
 {
@@ -48,10 +47,9 @@ QString play(Game &game, const QString &moves)
             const TileClick click = game.clickTile(position);
             const char *names[] = {"nothing", "select", "deselect", "swap"};
             what = QString::fromLatin1(names[int(click.action)]);
-            change = click.change;
         } else if (move.startsWith(u'f')) {
             what = QStringLiteral("swapped");
-            change = game.finishSwap();
+            change = game.play({Step::Kind::EndSwap, 0, {}, false});
         } else {
             what = QStringLiteral("turn");
             change = game.turn(position);
@@ -227,7 +225,10 @@ private slots:
     void bothTilesAreMarkedDuringASwap()
     {
         Game game = gameAt(StartText);
-        play(game, QStringLiteral("c1 c9"));
+        play(game, QStringLiteral("c1"));
+        // The pause that shows both marks, then the exchange.
+        QCOMPARE(game.clickTile(9).steps,
+                 (std::vector<Step>{{Step::Kind::Wait, 0, {}, true}, {Step::Kind::EndSwap, 0, {}, false}}));
         QVERIFY(game.isSwapping());
         QCOMPARE(marks(game), QStringLiteral("19"));
         QCOMPARE(boardText(game.board()), StartText);
@@ -252,8 +253,8 @@ private slots:
         QCOMPARE(int(steps.size()), PositionCount);
         for (int p = 1; p <= PositionCount; ++p) {
             // Card by card from the top left, a pause after every card but the last.
-            QCOMPARE(steps[p - 1], (Step{p, {startCard(p), 1}, p < PositionCount}));
-            const Change change = game.show(steps[p - 1]);
+            QCOMPARE(steps[p - 1], (Step{Step::Kind::ShowCard, p, {startCard(p), 1}, p < PositionCount}));
+            const Change change = game.play(steps[p - 1]);
             QCOMPARE(change.sound, Sound::Snip);
         }
         QCOMPARE(shownText(game), StartText);
@@ -282,15 +283,16 @@ private slots:
         const std::vector<Step> steps = game.rebuild();
         QVERIFY(!game.isWon());
         QCOMPARE(game.selection(), 0);
-        QCOMPARE(int(steps.size()), PositionCount);
+        QCOMPARE(int(steps.size()), PositionCount + 1);
         for (int p = 1; p <= PositionCount; ++p) {
             // A pause after every card, the ninth included.
-            QCOMPARE(steps[p - 1], (Step{p, wanted[p].placement(), true}));
-            game.show(steps[p - 1]);
+            QCOMPARE(steps[p - 1], (Step{Step::Kind::ShowCard, p, wanted[p].placement(), true}));
+            game.play(steps[p - 1]);
         }
-        // Until the rebuild ends, the board still holds the previous game.
+        // Until the last step, the board still holds the previous game.
         QCOMPARE(boardText(game.board()), Solution1Text);
-        game.finishRebuild();
+        QCOMPARE(steps.back(), (Step{Step::Kind::EndRebuild, 0, {}, false}));
+        game.play(steps.back());
         QCOMPARE(boardText(game.board()), boardText(wanted));
         QCOMPARE(shownText(game), boardText(wanted));
         QCOMPARE(savedText(game.board()), boardText(wanted));

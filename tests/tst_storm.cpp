@@ -41,10 +41,8 @@ private slots:
         qInfo("storm seed %u, %d actions (replay with QUINTREL_STORM_SEED=%u)", seed, total, seed);
         QRandomGenerator random(seed);
         BoardSession session;
-        session.setUpAndDeal();
-        session.board->show();
-        QVERIFY(QTest::qWaitForWindowExposed(session.board.get()));
-        QTRY_VERIFY(!session.board->isBusy()); // the first activation's deal
+        QVERIFY(session.setUp());
+        session.showAndDeal();
         ModalWatcher<WinWindow> wins;
         QWidget *client = session.board->centralWidget();
 
@@ -54,7 +52,7 @@ private slots:
         QString lastSaved;
         std::function<void()> act;
         // Every pause runs a few more actions, so that input lands inside deals, swaps and loads,
-        // and commands supersede the sequences they arrive in.
+        // and commands replace the sequences they arrive in.
         const auto fillPause = [&] {
             const int count = int(random.bounded(3));
             for (int i = 0; i < count; ++i)
@@ -79,6 +77,7 @@ private slots:
                 QWidget *target = client->childAt(at) ? client->childAt(at) : client;
                 QTest::mouseMove(client, at);
                 QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(client, at));
+                session.playOut();
             } else if (kind < 83) {
                 const QString current = session.boardNow();
                 session.board->saveGame();
@@ -88,9 +87,9 @@ private slots:
                     failure = QStringLiteral("a save wrote %1 while the board was %2").arg(savedText(written), current);
                 lastSaved = current;
             } else if (kind < 91) {
-                session.board->loadSavedGame();
+                session.load();
             } else {
-                session.board->newGame();
+                session.newGame();
             }
             // At rest, every tile paints its own cell and the marks are the game's.
             if (!session.board->isBusy() && failure.isEmpty()) {

@@ -5,7 +5,6 @@
 #include "platform/desktop.h"
 #include "platform/filereading.h"
 #include "platform/gamefolders.h"
-#include "platform/pause.h"
 #include "platform/soundplayer.h"
 #include "platform/windowsizing.h"
 #include "savegame/savedgame.h"
@@ -15,11 +14,9 @@
 #include "windows/helpwindow.h"
 #include "windows/spinhandle.h"
 #include "windows/splashwindow.h"
-#include "windows/tilewidget.h"
 #include "windows/winwindow.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QIcon>
 #include <QMenuBar>
 #include <QTimer>
@@ -40,7 +37,7 @@ const char LargeFontsMessage[] =
 BoardWindow::BoardWindow()
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                                | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
-    , m_pause(waitFor)
+    , m_player([this](const Step &step) { present(m_game.play(step)); })
 {
     setObjectName(QStringLiteral("frm_brd"));
     setWindowTitle(QString::fromLatin1(GameTitle));
@@ -54,8 +51,6 @@ SplashWindow *BoardWindow::takeSplash()
     m_splash = nullptr;
     return splash;
 }
-
-void BoardWindow::setStepPause(Pause pause) { m_pause = std::move(pause); }
 
 bool BoardWindow::setUp()
 {
@@ -139,10 +134,18 @@ SpinHandle *BoardWindow::spinHandle(int position) const { return m_view->spinHan
 
 bool BoardWindow::event(QEvent *event)
 {
-    if (event->type() == QEvent::WindowActivate) {
+    switch (event->type()) {
+    case QEvent::WindowActivate: {
         const bool handled = QMainWindow::event(event);
         onActivated();
         return handled;
+    }
+    case QEvent::WindowBlocked:
+    case QEvent::WindowUnblocked:
+        m_player.hold(event->type() == QEvent::WindowBlocked);
+        break;
+    default:
+        break;
     }
     return QMainWindow::event(event);
 }
@@ -169,51 +172,66 @@ void BoardWindow::onActivated()
     newGame();
 }
 
+void BoardWindow::showAfterPause()
+{
+    m_player.play({{Step::Kind::Wait, 0, {}, true}}, [this] {
+        show();
+        activateWindow();
+    });
+}
+
+// A deal, a swap and a rebuild play their steps from the step player, and events come in between.
+// What they do while steps remain is decided here, in one place:
+// - clicks, keys and a screen reader's actions on tiles and handles are ignored, so that a move
+//   never acts on an unfinished one;
+// - New Game and Load Saved Game replace the running sequence with their own;
+// - Save writes the board as the game holds it (during a rebuild, the previous game until the
+//   last step);
+// - Exit and the close box stop the sequence at once: no picture and no sound after them;
+// - while a modal window is up (a message box, the win window, the help window or the example
+//   viewer), the sequence holds: a pause that ends then keeps the next step waiting until the
+//   window has closed, so that nothing moves or sounds on the board behind it.
 void BoardWindow::closeEvent(QCloseEvent *event)
 {
-    // Closing ends the program at once: the sequence in progress stops at the pause it is in,
-    // and nothing more is shown or heard.
     m_closing = true;
+    m_player.stop();
     stopSound();
-    abortWaits();
     event->accept();
     emit closed();
 }
 
-// A deal, a swap and a rebuild pause between their steps while events keep coming. What input does
-// during a running sequence is decided here, in one place:
-// - clicks on tiles and spin handles are ignored, so a move never acts on an unfinished one;
-// - New Game and Load Saved Game supersede the running sequence: it stops at its next step and
-//   the new one then runs from here (never nested inside the old one's pause);
-// - Save writes the board as it stands in the game; Exit and the close box end everything.
-void BoardWindow::runSequence(Sequence sequence)
+void BoardWindow::onTileClicked(int position)
 {
-    if (m_closing)
+    if (isBusy() || m_closing)
         return;
-    if (m_busy) {
-        m_pending = std::move(sequence);
-        abortWaits();
-        return;
-    }
-    m_busy = true;
-    while (sequence && !m_closing) {
-        m_pending = nullptr;
-        sequence();
-        sequence = std::move(m_pending);
-    }
-    m_pending = nullptr;
-    m_busy = false;
+    TileClick click = m_game.clickTile(position);
+    m_view->redraw();
+    if (!click.steps.empty())
+        m_player.play(std::move(click.steps));
 }
 
-bool BoardWindow::superseded() const { return m_closing || m_pending; }
-
-void BoardWindow::pauseAfterStep()
+void BoardWindow::onSpinHandleClicked(int position)
 {
-    // The step's pictures and marks go on the screen now, before the pause begins, so that the
-    // player sees each step for the whole pause: the window's pending update, delivered now.
-    if (isVisible())
-        QCoreApplication::sendPostedEvents(this, QEvent::UpdateRequest);
-    m_pause(StepPause);
+    if (isBusy() || m_closing)
+        return;
+    present(m_game.turn(position));
+}
+
+void BoardWindow::newGame()
+{
+    if (!m_closing)
+        m_player.play(m_game.newGame());
+}
+
+void BoardWindow::present(const Change &change)
+{
+    m_view->redraw();
+    // A message about a card picture may have been up meanwhile.
+    if (m_closing)
+        return;
+    playSound(change.sound);
+    if (change.won)
+        showWinWindow();
 }
 
 void BoardWindow::playSound(Sound sound)
@@ -223,65 +241,6 @@ void BoardWindow::playSound(Sound sound)
         return;
     playWave(*image);
     emit soundPlayed(*image);
-}
-
-void BoardWindow::settle(const Change &change)
-{
-    m_view->redraw();
-    if (m_closing)
-        return;
-    playSound(change.sound);
-    if (change.won)
-        showWinWindow();
-}
-
-void BoardWindow::newGame()
-{
-    runSequence([this] { playSteps(m_game.newGame()); });
-}
-
-bool BoardWindow::playSteps(const std::vector<Step> &steps)
-{
-    m_view->redraw();
-    for (const Step &step : steps) {
-        const Change change = m_game.show(step);
-        m_view->redraw();
-        if (m_closing)
-            return false;
-        playSound(change.sound);
-        if (step.pauseAfter) {
-            pauseAfterStep();
-            if (superseded())
-                return false;
-        }
-    }
-    return true;
-}
-
-void BoardWindow::onTileClicked(int position)
-{
-    if (m_busy || m_closing)
-        return;
-    const TileClick click = m_game.clickTile(position);
-    m_view->redraw();
-    if (click.action == TileAction::Swap)
-        runSequence([this] { swapSteps(); });
-}
-
-void BoardWindow::swapSteps()
-{
-    // Both tiles show the mark for the pause, then the cards change places.
-    pauseAfterStep();
-    if (superseded())
-        return;
-    settle(m_game.finishSwap());
-}
-
-void BoardWindow::onSpinHandleClicked(int position)
-{
-    if (m_busy || m_closing)
-        return;
-    settle(m_game.turn(position));
 }
 
 void BoardWindow::saveGame()
@@ -341,10 +300,7 @@ void BoardWindow::loadSavedGame()
         }
     }
     m_game.setSavedFields(candidate);
-    runSequence([this] {
-        if (playSteps(m_game.rebuild()))
-            m_game.finishRebuild();
-    });
+    m_player.play(m_game.rebuild());
 }
 
 void BoardWindow::showRules() { showHelpWindow(HelpMode::Rules); }

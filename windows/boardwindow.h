@@ -3,6 +3,7 @@
 #pragma once
 
 #include "game/game.h"
+#include "windows/stepplayer.h"
 
 #include <QByteArray>
 #include <QMainWindow>
@@ -10,7 +11,6 @@
 #include <QPointer>
 
 #include <array>
-#include <chrono>
 #include <functional>
 
 class QAction;
@@ -42,14 +42,13 @@ public:
     TileWidget *tile(int position) const;
     SpinHandle *spinHandle(int position) const;
 
-    // True while a deal, a swap or a rebuild is between its steps.
-    bool isBusy() const { return m_busy; }
-    bool isClosing() const { return m_closing; }
+    // True while a deal, a swap or a rebuild has steps or a pause left.
+    bool isBusy() const { return m_player.isPlaying(); }
+    // Plays the steps of every deal, swap and rebuild; a test gives it a clock of its own.
+    StepPlayer &stepPlayer() { return m_player; }
 
-    // What waits between the steps of a sequence: the real pause on the event loop unless a test
-    // puts its own clock here.
-    using Pause = std::function<void(std::chrono::milliseconds)>;
-    void setStepPause(Pause pause);
+    // Shows the window after the pause that follows the splash; its first activation deals.
+    void showAfterPause();
 
 public slots:
     void newGame();
@@ -77,29 +76,18 @@ private:
     void createMenus();
     void addEntry(QMenu *menu, const char *name, const QString &caption, std::function<void()> command);
 
-    // Paints, sounds and, on a win, shows the win window.
-    void settle(const Change &change);
+    // Shows what a move or a step did: the tiles redrawn, its sound, and on a win the win window.
+    void present(const Change &change);
     void playSound(Sound sound);
-    void pauseAfterStep();
-
-    using Sequence = std::function<void()>;
-    void runSequence(Sequence sequence);
-    bool superseded() const;
-    // Shows a deal's or a rebuild's steps one by one, each with its sound and its pause; false when
-    // the sequence was superseded or the window closed before the last step.
-    bool playSteps(const std::vector<Step> &steps);
-    void swapSteps();
 
     Game m_game;
     QByteArray m_snipSound;
     QByteArray m_clickSound;
     BoardView *m_view = nullptr;
     QPointer<SplashWindow> m_splash;
-    Pause m_pause;
+    StepPlayer m_player;
 
     bool m_firstDealArmed = false;
-    bool m_busy = false;
-    Sequence m_pending;
     bool m_closing = false;
     int m_exitCode = 0;
 };
