@@ -13,7 +13,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <exception>
-#include <memory>
 #include <optional>
 
 namespace {
@@ -160,13 +159,13 @@ int main(int argc, char *argv[])
             quintrel::shutdownSound();
             return board.exitCode();
         }
-        std::unique_ptr<quintrel::SplashWindow> splash(board.takeSplash());
-        // The sound library opens while the splash waits for the player, once the splash is on
-        // the screen, rather than before the first window.
-        QTimer::singleShot(SoundPreparationDelayMs, [] { quintrel::prepareSound(); });
-        splash->exec();
-        splash.reset();
-
+        {
+            quintrel::SplashWindow splash;
+            // The sound library opens while the splash waits for the player, once the splash is on
+            // the screen, rather than before the first window.
+            QTimer::singleShot(SoundPreparationDelayMs, [] { quintrel::prepareSound(); });
+            splash.exec();
+        }
         board.showAfterPause();
         status = QApplication::exec();
     }

@@ -13,7 +13,6 @@
 #include "windows/exampleviewer.h"
 #include "windows/helpwindow.h"
 #include "windows/spinhandle.h"
-#include "windows/splashwindow.h"
 #include "windows/winwindow.h"
 
 #include <QCloseEvent>
@@ -43,23 +42,11 @@ BoardWindow::BoardWindow()
     setWindowTitle(QString::fromLatin1(GameTitle));
 }
 
-BoardWindow::~BoardWindow() { delete m_splash.data(); }
-
-SplashWindow *BoardWindow::takeSplash()
-{
-    SplashWindow *splash = m_splash.data();
-    m_splash = nullptr;
-    return splash;
-}
-
 bool BoardWindow::setUp()
 {
     createMenus();
     sizeWindowToClient(this, BoardLayout::ClientWidth, BoardLayout::ClientHeight, false);
 
-    // The display check. Making the splash window here mirrors the order of the start-up: the
-    // splash is set up, still hidden, before the board is laid out.
-    m_splash = new SplashWindow();
     if (isLargeFontDensity(displayDensity())) {
         showMessage(QString::fromLatin1(LargeFontsMessage), QString::fromLatin1(ApplicationTitle), MessageIcon::None);
         m_exitCode = 0;

@@ -7,10 +7,7 @@
 
 #include <QByteArray>
 #include <QMainWindow>
-#include <QPixmap>
-#include <QPointer>
 
-#include <array>
 #include <functional>
 
 class QAction;
@@ -20,23 +17,18 @@ namespace quintrel {
 
 class BoardView;
 class SpinHandle;
-class SplashWindow;
 class TileWidget;
 
 class BoardWindow : public QMainWindow {
     Q_OBJECT
 public:
     BoardWindow();
-    ~BoardWindow() override;
 
     // The window's set-up: size, display check, tiles and handles, icon, move sounds. False when
     // the program must end here (a large-font display, a missing icon); exitCode() then says with
     // which status.
     bool setUp();
     int exitCode() const { return m_exitCode; }
-
-    // The splash window made during the set-up; the program entry shows it once and lets it go.
-    SplashWindow *takeSplash();
 
     const Game &game() const { return m_game; }
     TileWidget *tile(int position) const;
@@ -84,7 +76,6 @@ private:
     QByteArray m_snipSound;
     QByteArray m_clickSound;
     BoardView *m_view = nullptr;
-    QPointer<SplashWindow> m_splash;
     StepPlayer m_player;
 
     bool m_firstDealArmed = false;
