@@ -9,11 +9,13 @@
 #include <QApplication>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <exception>
 #include <optional>
+#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -23,11 +25,14 @@ constexpr auto DesktopId = "io.github.quintrel.Quintrel";
 
 void printHelp()
 {
-    std::printf("Usage: quintrel [--help | --version]\n"
+    std::printf("Usage: quintrel [--help | --version] [Qt options]\n"
                 "Quintrel, a picture-card puzzle: swap and turn nine cards until all twelve seams fit.\n"
                 "\n"
                 "  -h, --help     show this help and exit\n"
                 "  -v, --version  show the version and exit\n"
+                "\n"
+                "Qt's own options (-style, -platform, -reverse, -display and the others) work as in\n"
+                "every Qt program.\n"
                 "\n"
                 "The game is saved in game.ini beside the program when its data lies there (the build\n"
                 "tree, a copied folder); an installed copy saves in $XDG_DATA_HOME/quintrel, by default\n"
@@ -35,25 +40,63 @@ void printHelp()
                 quintrel::saveFolder().constData());
 }
 
-// The command line is read before any window: --help and --version need no display. The game takes
-// no other arguments. Returns the exit status when the program is to end here.
-std::optional<int> answerCommandLine(int argc, char *argv[])
+// Qt's own options, which QApplication takes out of the arguments: those of every Qt GUI program and
+// those of the X11 platform. Qt reads each with one dash or two.
+constexpr std::string_view QtOptionsWithValue[] =
+    {"platform",    "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+     "qwindowicon", "qwindowtitle",       "session",       "style",  "stylesheet",
+     "display",     "geometry",           "title",         "name",   "icon",
+     "visual"};
+constexpr std::string_view QtOptionsAlone[] = {"reverse", "widgetcount", "testability", "nograb", "dograb"};
+// These also take their value after "=".
+constexpr std::string_view QtOptionsJoined[] = {"style=", "stylesheet=", "qmljsdebugger="};
+
+struct CommandLine {
+    std::optional<int> status; // the program ends here, with this status
+    const char *platform = nullptr;
+    const char *display = nullptr;
+};
+
+// The command line is read before any window: --help and --version need no display, and an unknown
+// option is told apart from Qt's own without one. The game takes no arguments of its own.
+CommandLine readCommandLine(int argc, char *argv[])
 {
+    CommandLine line;
+    const auto isIn = [](const auto &list, std::string_view option) {
+        return std::find(std::begin(list), std::end(list), option) != std::end(list);
+    };
     for (int i = 1; i < argc; ++i) {
-        const char *argument = argv[i];
-        if (std::strcmp(argument, "--help") == 0 || std::strcmp(argument, "-h") == 0) {
+        const std::string_view argument = argv[i];
+        if (argument == "--help" || argument == "-h") {
             printHelp();
-            return 0;
+            line.status = 0;
+            return line;
         }
-        if (std::strcmp(argument, "--version") == 0 || std::strcmp(argument, "-v") == 0) {
+        if (argument == "--version" || argument == "-v") {
             std::printf("quintrel %s\n", QUINTREL_VERSION);
-            return 0;
+            line.status = 0;
+            return line;
         }
+        const std::string_view option = argument.substr(argument.starts_with("--") ? 2 : 1);
+        if (argument.starts_with('-') && isIn(QtOptionsWithValue, option)) {
+            const char *value = i + 1 < argc ? argv[++i] : nullptr;
+            if (option == "platform")
+                line.platform = value;
+            else if (option == "display")
+                line.display = value;
+            continue;
+        }
+        if (argument.starts_with('-')
+            && (isIn(QtOptionsAlone, option)
+                || std::any_of(std::begin(QtOptionsJoined), std::end(QtOptionsJoined),
+                               [option](std::string_view joined) { return option.starts_with(joined); })))
+            continue;
         std::fprintf(stderr, "quintrel: %s '%s' (see quintrel --help)\n",
-                     argument[0] == '-' ? "unknown option" : "unexpected argument", argument);
-        return 2;
+                     argument.starts_with('-') ? "unknown option" : "unexpected argument", argv[i]);
+        line.status = 2;
+        return line;
     }
-    return std::nullopt;
+    return line;
 }
 
 bool isSet(const char *variable)
@@ -62,49 +105,82 @@ bool isSet(const char *variable)
     return value && *value;
 }
 
+// Where the platform comes from: the command line before the environment, as in Qt.
+const char *platformSource(const CommandLine &line) { return line.platform ? "-platform" : "QT_QPA_PLATFORM"; }
+
 // Qt would end a start without a display with an abort and a hint to reinstall. A platform that
 // needs a display server (the default, X11 or Wayland) and no display to connect to: one line instead.
-bool hasDisplay()
+bool hasDisplay(const CommandLine &line)
 {
-    const QByteArray platforms = qgetenv("QT_QPA_PLATFORM");
+    const QByteArray platforms = line.platform ? QByteArray(line.platform) : qgetenv("QT_QPA_PLATFORM");
+    // A list of platforms to try in turn, each "name" or "name:options".
     for (const QByteArray &entry : platforms.split(';')) {
-        const QByteArray name = entry.left(entry.indexOf(':')).trimmed();
+        const qsizetype colon = entry.indexOf(':');
+        const QByteArray name = (colon < 0 ? entry : entry.left(colon)).trimmed();
         if (!name.isEmpty() && name != "xcb" && !name.startsWith("wayland"))
-            return true; // offscreen, vnc, eglfs...: Qt knows what it needs
+            return true; // offscreen, vnc, eglfs, or one Qt does not have: Qt knows what it needs
     }
-    if (isSet("DISPLAY") || isSet("WAYLAND_DISPLAY"))
+    if (line.display || isSet("DISPLAY") || isSet("WAYLAND_DISPLAY"))
         return true;
     if (platforms.isEmpty())
         std::fprintf(stderr, "quintrel: Quintrel needs a graphical session, and neither DISPLAY nor WAYLAND_DISPLAY "
                              "is set\n");
     else
         std::fprintf(stderr,
-                     "quintrel: Quintrel needs a graphical session: QT_QPA_PLATFORM is \"%s\", and neither "
-                     "DISPLAY nor WAYLAND_DISPLAY is set\n",
-                     platforms.constData());
+                     "quintrel: Quintrel needs a graphical session: %s is \"%s\", and neither DISPLAY nor "
+                     "WAYLAND_DISPLAY is set\n",
+                     platformSource(line), platforms.constData());
     return false;
 }
 
-// A display that is named but cannot be opened: Qt's X11 plugin warns, Qt adds that the plugin
-// could not be loaded, then gives up with an abort. While the application starts, all that becomes
-// one line and exit status 1.
+// A platform Qt cannot start (a display that cannot be opened, a plugin it does not have) makes Qt
+// warn, then end with a fatal message, an abort and a hint to reinstall. While the application
+// starts, the warnings are held, and a fatal message becomes one line and exit status 1; once it
+// has started, the warnings (a platform tried in vain before another) are passed on.
+struct HeldMessage {
+    QtMsgType type;
+    QByteArray category;
+    QString text;
+};
 QtMessageHandler qtMessageHandler = nullptr;
-bool displayRefused = false;
+std::vector<HeldMessage> heldMessages;
+CommandLine commandLine;
+
+QString startupFailure(const QString &fatal)
+{
+    for (const HeldMessage &held : heldMessages) {
+        if (held.category == "qt.qpa.xcb" && held.text.startsWith(QLatin1String("could not connect to display")))
+            return QStringLiteral("the display \"%1\" (%2) cannot be opened, and Quintrel needs a graphical session")
+                .arg(QString::fromLocal8Bit(commandLine.display ? QByteArray(commandLine.display) : qgetenv("DISPLAY")),
+                     QLatin1String(commandLine.display ? "-display" : "DISPLAY"));
+    }
+    for (const HeldMessage &held : heldMessages) {
+        if (held.category == "qt.qpa.plugin" && held.text.startsWith(QLatin1String("Could not find the Qt platform"))) {
+            QString available = fatal.section(QLatin1String("Available platform plugins are:"), 1).trimmed();
+            if (available.endsWith(u'.'))
+                available.chop(1);
+            return QStringLiteral("Qt has no platform \"%1\" (%2); the platforms it has are %3")
+                .arg(held.text.section(u'"', 1, 1), QLatin1String(platformSource(commandLine)), available);
+        }
+    }
+    return QStringLiteral("Quintrel cannot start: ") + fatal.section(u'\n', 0, 0);
+}
+
 void startupMessageHandler(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
-    if (context.category && std::strcmp(context.category, "qt.qpa.xcb") == 0
-        && text.startsWith(QLatin1String("could not connect to display")))
-        displayRefused = true;
-    if (displayRefused && type != QtFatalMsg)
+    if (type != QtFatalMsg) {
+        heldMessages.push_back({type, context.category, text});
         return;
-    if (displayRefused) {
-        std::fprintf(stderr,
-                     "quintrel: the display \"%s\" (DISPLAY) cannot be opened, and Quintrel needs a graphical "
-                     "session\n",
-                     qgetenv("DISPLAY").constData());
-        std::_Exit(1);
     }
-    qtMessageHandler(type, context, text);
+    std::fprintf(stderr, "quintrel: %s\n", qPrintable(startupFailure(text)));
+    std::_Exit(1);
+}
+
+void passHeldMessages()
+{
+    for (const HeldMessage &held : heldMessages)
+        qtMessageHandler(held.type, QMessageLogContext(nullptr, 0, nullptr, held.category.constData()), held.text);
+    heldMessages.clear();
 }
 
 // Runs work; an error that escapes it is reported to the player, and the program ends.
@@ -135,13 +211,15 @@ public:
 
 int main(int argc, char *argv[])
 {
-    if (const std::optional<int> status = answerCommandLine(argc, argv))
-        return *status;
-    if (!hasDisplay())
+    commandLine = readCommandLine(argc, argv);
+    if (commandLine.status)
+        return *commandLine.status;
+    if (!hasDisplay(commandLine))
         return 1;
     qtMessageHandler = qInstallMessageHandler(startupMessageHandler);
     QuintrelApplication app(argc, argv);
     qInstallMessageHandler(qtMessageHandler);
+    passHeldMessages();
     QApplication::setApplicationName(QStringLiteral("Quintrel"));
     QApplication::setApplicationVersion(QStringLiteral(QUINTREL_VERSION));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(DesktopId));

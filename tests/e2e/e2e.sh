@@ -251,6 +251,40 @@ check_largefonts() {
     note "QT_FONT_DPI=120 showed only the message \"QUINTREL\" and ended with status 0"
 }
 
+# Qt's own options work as in every Qt program. A platform that needs no display starts without
+# one, named in QT_QPA_PLATFORM or by -platform; one Qt does not have gets one line and status 1.
+check_commandline() {
+    start_program "$FOLDER" -- -style Fusion -reverse
+    wait_for 20 "the splash window with -style Fusion -reverse" has_window_titled "$SPLASH_TITLE"
+    press_in "$(window_titled "$SPLASH_TITLE")" Return
+    wait_for 15 "the board window" has_board
+    locate_board
+    wait_for 15 "the first deal" board_shows "$START_POSITION"
+    exit_through_menu
+    note "-style Fusion -reverse: the game starts, deals and ends through its menu"
+
+    local how
+    for how in QT_QPA_PLATFORM=offscreen QT_QPA_PLATFORM=offscreen:size=800x600 "QT_QPA_PLATFORM=xcb -- -platform offscreen"; do
+        # shellcheck disable=SC2086
+        start_program "$FOLDER" DISPLAY= $how
+        nap 1
+        program_running && [ ! -s "$E2E_WORK/program.err" ] ||
+            die "$how without a display did not start: $(cat "$E2E_WORK/program.err")"
+        kill "$QPID"
+        wait_for_exit 10
+    done
+    note "offscreen, with options or by -platform, starts without a display"
+
+    for how in QT_QPA_PLATFORM=nosuch "QT_QPA_PLATFORM=xcb -- -platform nosuch"; do
+        # shellcheck disable=SC2086
+        start_program "$FOLDER" $how
+        wait_for_exit 10
+        [ "$STATUS" = 1 ] && [ "$(wc -l <"$E2E_WORK/program.err")" = 1 ] && grep -q '"nosuch"' "$E2E_WORK/program.err" ||
+            die "a platform Qt does not have ($how) ended with status $STATUS and said: $(cat "$E2E_WORK/program.err")"
+    done
+    note "a platform Qt does not have: one line and status 1"
+}
+
 # Damaged data in the real program: each run takes a fresh copy of the program folder.
 check_damaged() {
     local base="$FOLDER"
@@ -416,7 +450,7 @@ board_shows_but_5() {
 case "$check" in
 startup) check_startup return ;;
 startup_click) check_startup click ;;
-handle | swap | save | load | win | help | exit | exit_during_deal | largefonts | damaged | untrusted | screenreader) "check_$check" ;;
+handle | swap | save | load | win | help | exit | exit_during_deal | largefonts | damaged | untrusted | screenreader | commandline) "check_$check" ;;
 *) echo "unknown check $check" >&2; exit 2 ;;
 esac
 no_crash_report || die "the program reported: $(cat "$E2E_WORK/program.err")"

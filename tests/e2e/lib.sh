@@ -193,13 +193,16 @@ copy_program_folder() {
     SIGNATURES="$template/signatures"
 }
 
-# Starts the program of a folder in the background; sets QPID.
+# start_program FOLDER [VARIABLE=VALUE...] [-- ARGUMENTS...]: starts the program of a folder in the
+# background, with those variables and arguments; sets QPID.
 start_program() {
-    local folder=$1
+    local folder=$1 settings=()
     shift
+    while [ $# -gt 0 ] && [ "$1" != -- ]; do settings+=("$1"); shift; done
+    [ $# -gt 0 ] && shift
     mkdir -p -m 700 "$E2E_WORK/runtime"
-    (cd "$E2E_WORK" && exec env XDG_RUNTIME_DIR="$E2E_WORK/runtime" SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}" "$@" "$folder/quintrel") \
-        >"$E2E_WORK/program.out" 2>"$E2E_WORK/program.err" &
+    (cd "$E2E_WORK" && exec env XDG_RUNTIME_DIR="$E2E_WORK/runtime" SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}" \
+        "${settings[@]}" "$folder/quintrel" "$@") >"$E2E_WORK/program.out" 2>"$E2E_WORK/program.err" &
     QPID=$!
     E2E_PIDS+=($QPID)
 }
