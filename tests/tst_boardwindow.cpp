@@ -287,7 +287,11 @@ private slots:
     {
         BoardSession session;
         session.setUpWithGame(OneTurnFromSolution1);
-        ModalWatcher<WinWindow> wins([](WinWindow *window) { QVERIFY(window->okButton()->hasFocus()); });
+        ModalWatcher<WinWindow> wins([](WinWindow *window) {
+            QVERIFY(window->okButton()->hasFocus());
+            // No icon of its own, and not the program's either.
+            QCOMPARE(window->windowIcon().pixmap(16).toImage().pixelColor(8, 8).alpha(), 0);
+        });
         session.clickHandle(5);
         QCOMPARE(wins.count, 1);
         QVERIFY(session.board->game().isWon());

@@ -1,6 +1,7 @@
 // tst_helpwindow.cpp: the help window's views and activations, its documents as stored, and the link.
 #include "windowtestsupport.h"
 #include "windows/helpwindow.h"
+#include "windows/modalwindow.h"
 
 #include <QLabel>
 #include <QMessageBox>
@@ -276,14 +277,14 @@ private slots:
             press(window, QStringLiteral("btn_help_4"));
             QVERIFY(!window->isVisible());
         });
-        showHelpWindow(HelpMode::Rules);
+        showModal<HelpWindow>(HelpMode::Rules);
         QCOMPARE(watcher.count, 1);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         for (QWidget *widget : QApplication::topLevelWidgets())
             QVERIFY(widget->objectName() != QLatin1String("frm_help"));
 
         after(0, [] { delete QApplication::activeModalWidget(); });
-        showHelpWindow(HelpMode::About);
+        showModal<HelpWindow>(HelpMode::About);
         QCOMPARE(watcher.count, 1);
     }
 

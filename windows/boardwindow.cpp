@@ -12,6 +12,7 @@
 #include "windows/boardview.h"
 #include "windows/exampleviewer.h"
 #include "windows/helpwindow.h"
+#include "windows/modalwindow.h"
 #include "windows/spinhandle.h"
 #include "windows/winwindow.h"
 
@@ -218,7 +219,7 @@ void BoardWindow::present(const Change &change)
         return;
     playSound(change.sound);
     if (change.won)
-        showWinWindow();
+        showModal<WinWindow>();
 }
 
 void BoardWindow::playSound(Sound sound)
@@ -290,10 +291,10 @@ void BoardWindow::loadSavedGame()
     m_player.play(m_game.rebuild());
 }
 
-void BoardWindow::showRules() { showHelpWindow(HelpMode::Rules); }
+void BoardWindow::showRules() { showModal<HelpWindow>(HelpMode::Rules); }
 
 void BoardWindow::showExample() { showExampleViewer(); }
 
-void BoardWindow::showAbout() { showHelpWindow(HelpMode::About); }
+void BoardWindow::showAbout() { showModal<HelpWindow>(HelpMode::About); }
 
 } // namespace quintrel

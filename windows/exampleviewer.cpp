@@ -4,6 +4,7 @@
 #include "platform/filereading.h"
 #include "platform/gamefolders.h"
 #include "platform/windowsizing.h"
+#include "windows/modalwindow.h"
 
 #include <QCoreApplication>
 #include <QFrame>
@@ -33,10 +34,7 @@ ExampleViewer::ExampleViewer(QWidget *parent)
 {
     setObjectName(QStringLiteral("ScrollerForm"));
     setWindowTitle(QStringLiteral("Example - Quintrel"));
-    // A transparent icon: an empty one would fall back to the program's icon.
-    QPixmap noIcon(16, 16);
-    noIcon.fill(Qt::transparent);
-    setWindowIcon(QIcon(noIcon));
+    setWindowIcon(noWindowIcon());
     setFixedSize(ClientWidth, ClientHeight);
 
     m_frame = new QFrame(this);

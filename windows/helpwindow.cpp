@@ -6,6 +6,7 @@
 #include "platform/gamefolders.h"
 #include "platform/windowsizing.h"
 #include "windows/handcursor.h"
+#include "windows/modalwindow.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -15,7 +16,6 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextCursor>
@@ -90,10 +90,7 @@ HelpWindow::HelpWindow(HelpMode mode, QWidget *parent)
 {
     setObjectName(QStringLiteral("frm_help"));
     setWindowTitle(QStringLiteral("Quintrel - Help"));
-    // A transparent icon: an empty one would fall back to the program's icon.
-    QPixmap noIcon(16, 16);
-    noIcon.fill(Qt::transparent);
-    setWindowIcon(QIcon(noIcon));
+    setWindowIcon(noWindowIcon());
 
     sizeWindowToClient(this, ClientWidth, ClientHeight, true);
 
@@ -254,15 +251,6 @@ void HelpWindow::openMakerPage()
     if (!openWebAddress(QUrl(QString::fromLatin1(MakerWebAddress))))
         showMessage(QStringLiteral("oops, unable to link you there"), QString::fromLatin1(ApplicationTitle),
                     MessageIcon::None);
-}
-
-void showHelpWindow(HelpMode mode)
-{
-    // Made without an owner and on the heap: whatever closes or deletes windows while it runs its
-    // modal loop, the pointer learns of it and nothing is deleted twice.
-    QPointer<HelpWindow> window = new HelpWindow(mode);
-    window->exec();
-    delete window.data();
 }
 
 } // namespace quintrel

@@ -49,7 +49,4 @@ private:
     bool m_linkPressed = false;
 };
 
-// Creates the help window afresh, shows it modally in the given mode and returns when it has closed.
-void showHelpWindow(HelpMode mode);
-
 } // namespace quintrel

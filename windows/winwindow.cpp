@@ -5,10 +5,10 @@
 #include "platform/gamefolders.h"
 #include "platform/soundplayer.h"
 #include "platform/windowsizing.h"
+#include "windows/modalwindow.h"
 
 #include <QAccessible>
 #include <QPainter>
-#include <QPointer>
 #include <QPushButton>
 
 namespace quintrel {
@@ -18,6 +18,7 @@ WinWindow::WinWindow()
 {
     setObjectName(QStringLiteral("frm_win"));
     setWindowTitle(QString::fromLatin1(GameTitle));
+    setWindowIcon(noWindowIcon());
     setModal(true);
     sizeWindowToClient(this, 312, 130, false);
 
@@ -53,14 +54,6 @@ void WinWindow::paintEvent(QPaintEvent *)
     static const QPixmap banner(QStringLiteral(":/art/banner.gif"));
     QPainter painter(this);
     painter.drawPixmap(0, 0, banner);
-}
-
-void showWinWindow()
-{
-    // No owner: the window may outlive whatever started it, and is gone once it returns.
-    QPointer<WinWindow> window = new WinWindow();
-    window->exec();
-    delete window.data();
 }
 
 } // namespace quintrel

@@ -22,7 +22,4 @@ private:
     bool m_applauded = false;
 };
 
-// Shows a new win window modally and returns once it has closed.
-void showWinWindow();
-
 } // namespace quintrel
