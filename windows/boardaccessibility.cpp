@@ -36,9 +36,7 @@ public:
         if (t == QAccessible::Name)
             return QStringLiteral("Board");
         if (t == QAccessible::Description)
-            return QStringLiteral("Nine cards in three rows and three columns. The arrow keys move between the "
-                                  "cards, Space or Enter selects a card and swaps it with the selected one, R turns "
-                                  "a card a quarter turn clockwise.");
+            return QStringLiteral("Nine cards in three rows and three columns. ") + boardKeyHelp();
         return QAccessibleWidget::text(t);
     }
 
@@ -98,7 +96,7 @@ public:
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Description)
-            return QStringLiteral("Space or Enter selects this card, or swaps it with the selected card. R turns it.");
+            return boardKeyHelp();
         return QAccessibleWidget::text(t);
     }
 

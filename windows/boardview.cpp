@@ -98,6 +98,12 @@ QPixmap BoardView::cardPicture(Placement placement, QString *failure)
     return picture;
 }
 
+QString boardKeyHelp()
+{
+    return QStringLiteral("The arrow keys move between the cards, Space or Enter selects a card and swaps it with the "
+                          "selected one, R turns a card a quarter turn clockwise.");
+}
+
 void BoardView::keyPressEvent(QKeyEvent *event)
 {
     // Keys with Ctrl or Alt belong to the menus.

@@ -15,10 +15,13 @@ namespace quintrel {
 class SpinHandle;
 class TileWidget;
 
-// It draws the game it is given, and takes the keyboard focus: the arrow keys move the cursor over the tiles (it starts
-// on the top left and stops at the edges), Space or Enter acts as a click on the tile under it, R as a click on its
-// spin handle. The cursor shows only once a key has been used, and hides when the mouse is pressed on the board, so a
-// game played with the mouse looks as it always did.
+// What the keys do on the board, in the words a screen reader gives them.
+QString boardKeyHelp();
+
+// It draws the game it is given, and takes the keyboard focus: the keys of boardKeyHelp() move a
+// cursor over the tiles (it starts on the top left and stops at the edges) and act on the tile under
+// it. The cursor shows only once a key has been used, and hides when the mouse is pressed on the
+// board, so a game played with the mouse looks as it always did.
 class BoardView : public QWidget {
     Q_OBJECT
 public:
