@@ -149,15 +149,13 @@ bool HelpWindow::event(QEvent *event)
 {
     switch (event->type()) {
     case QEvent::Show:
-        m_activatedSinceShown = false;
-        m_appliedOnShow = false;
-        m_leftForOutside = false;
+        m_nextActivation = NextActivation::First;
         // Should the window manager not activate the window at once, it still shows its mode. The
         // late first activation then applies nothing more: it may be the return from the message
         // about an unreadable document, which would only be read and reported again.
         QTimer::singleShot(0, this, [this] {
-            if (!m_activatedSinceShown && isVisible()) {
-                m_appliedOnShow = true;
+            if (m_nextActivation == NextActivation::First && isVisible()) {
+                m_nextActivation = NextActivation::FirstAfterApplied;
                 applyMode();
             }
         });
@@ -167,12 +165,15 @@ bool HelpWindow::event(QEvent *event)
         // failure, an unreadable document), is not one of the game's windows: coming back from it
         // keeps the view, and an unreadable document is not read and reported over and over.
         const QWidget *next = QApplication::activeWindow();
-        m_leftForOutside = next == nullptr || qobject_cast<const QMessageBox *>(next);
+        const bool outside = next == nullptr || qobject_cast<const QMessageBox *>(next);
+        if (m_nextActivation == NextActivation::FromGameWindow || m_nextActivation == NextActivation::FromOutside)
+            m_nextActivation = outside ? NextActivation::FromOutside : NextActivation::FromGameWindow;
         break;
     }
     case QEvent::WindowActivate: {
-        const bool apply = m_activatedSinceShown ? !m_leftForOutside : !m_appliedOnShow;
-        m_activatedSinceShown = true;
+        const bool apply = m_nextActivation == NextActivation::First
+                           || m_nextActivation == NextActivation::FromGameWindow;
+        m_nextActivation = NextActivation::FromGameWindow;
         // The base class gives the focus back to where it was; applyMode() then moves it to OK.
         const bool handled = QDialog::event(event);
         if (apply)

@@ -41,11 +41,16 @@ private:
     QLabel *m_logo = nullptr;
     QLabel *m_link = nullptr;
 
+    // What the next activation comes back from, which decides whether it applies the mode.
+    enum class NextActivation {
+        First,             // the first since the window was shown: applies the mode
+        FirstAfterApplied, // the first, late, after the mode was applied without one: keeps the view
+        FromGameWindow,    // back from one of the game's windows: applies the mode
+        FromOutside,       // back from another program or a message box: keeps the view
+    };
+
     const HelpMode m_mode;
-    bool m_activatedSinceShown = false;
-    bool m_appliedOnShow = false; // without an activation, right after showing
-    // The activation last went to another program or to a message box, not to one of the game's windows.
-    bool m_leftForOutside = false;
+    NextActivation m_nextActivation = NextActivation::First;
     bool m_linkPressed = false;
 };
 
