@@ -1,4 +1,4 @@
-// boardview.cpp: laying out the tiles and handles, and playing them from the keyboard.
+// boardview.cpp: laying out the tiles and handles, drawing the game on them, and playing them from the keyboard.
 #include "windows/boardview.h"
 
 #include "game/descriptions.h"

@@ -1,7 +1,6 @@
 // boardwindow.cpp: the board window's set-up, its menus, input routing and the timed sequences.
 #include "windows/boardwindow.h"
 
-#include "game/descriptions.h"
 #include "platform/desktop.h"
 #include "platform/filereading.h"
 #include "platform/gamefolders.h"
@@ -275,8 +274,8 @@ void BoardWindow::loadSavedGame()
     if (outcome.status != LoadOutcome::Status::Loaded)
         return;
 
-    // Every picture is read before the board is touched, so that a damaged data file cannot leave
-    // the tiles and the cells out of step halfway through the rebuild.
+    // Every picture is read before the board is touched: a saved game that cannot be shown whole is
+    // not laid out, and the game in progress stays.
     for (int p = 1; p <= PositionCount; ++p) {
         QString failure;
         if (m_view->cardPicture(candidate[p].savedPlacement(), &failure).isNull()) {
