@@ -60,9 +60,14 @@ SpinHandle *BoardView::spinHandle(int position) const { return m_handles[positio
 
 void BoardView::redraw()
 {
+    QRegion changed;
     for (int p = 1; p <= PositionCount; ++p) {
         TileWidget *t = tile(p);
         const std::optional<Placement> shown = m_game.shown(p);
+        const bool marked = m_game.isMarked(p);
+        const bool cursor = m_cursorShown && p == m_cursor;
+        if (shown != t->placement() || marked != t->isMarked() || cursor != t->isCursorShown())
+            changed += t->geometry();
         if (shown != t->placement()) {
             QString failure;
             const QPixmap picture = shown ? cardPicture(*shown, &failure) : QPixmap();
@@ -74,11 +79,14 @@ void BoardView::redraw()
                                                      "picture back."),
                                 MessageIcon::Exclamation);
         }
-        t->setMarked(m_game.isMarked(p));
-        t->setCursorShown(m_cursorShown && p == m_cursor);
+        t->setMarked(marked);
+        t->setCursorShown(cursor);
         setAccessibleNameOf(t, describeTile(m_game, p));
         setAccessibleNameOf(spinHandle(p), describeSpinHandle(m_game, p));
     }
+    // On the screen now, in one go: a step's picture is there before the pause after it begins.
+    if (!changed.isEmpty())
+        repaint(changed);
 }
 
 QPixmap BoardView::cardPicture(Placement placement, QString *failure)

@@ -34,9 +34,10 @@ public:
     bool isCursorShown() const { return m_cursorShown; }
 
     // Brings the tiles in line with the game: each tile compares what the game shows on it (card,
-    // selection mark, cursor) with what it holds and changes only what differs, and what a screen
-    // reader is told of the tile and its handle follows. A card picture that cannot be read leaves
-    // its tile empty, and the player is told which file it is.
+    // selection mark, cursor) with what it holds and changes only what differs, what a screen
+    // reader is told of the tile and its handle follows, and the changes are painted at once. A
+    // card picture that cannot be read leaves its tile empty, and the player is told which file it
+    // is.
     void redraw();
 
     // The picture of a placement, kept from an earlier reading or read now. Null when its file
