@@ -34,6 +34,13 @@ start_and_deal() {
 fast_board_mapped() { xdotool search --onlyvisible --pid "$QPID" --name '^Quintrel$' >/dev/null 2>&1; }
 SPLASH_TITLE="Quintrel, by the Quintrel makers, 2026"
 
+# wait_for_loaded DESCRIPTION LAYOUT: a load shows its nine cards and pauses after the ninth too; a
+# move is taken only once that pause has passed.
+wait_for_loaded() {
+    wait_for 10 "$1" board_shows "$2"
+    nap 0.2
+}
+
 # Exit through the program's own menu; the status must be 0.
 exit_through_menu() {
     menu_command f x
@@ -161,7 +168,7 @@ check_load() {
     local layout="1030:2 1090:4 1010:3 1050:1 1070:2 1020:4 1080:3 1040:1 1060:2"
     write_saved_game "$FOLDER/GAME.INI" "$layout"
     menu_command f l
-    wait_for 10 "the hand-edited saved game on screen" board_shows "$layout"
+    wait_for_loaded "the hand-edited saved game on screen" "$layout"
     no_dialog || die "the load showed a message"
     # The loaded game plays on: a swap acts on the loaded cards.
     click_tile 1
@@ -177,7 +184,7 @@ check_win() {
     # Solution 1 with the cards of positions 1 and 2 exchanged: one swap from solved.
     write_saved_game "$FOLDER/game.ini" "1090:2 1050:3 1070:3 1080:4 1010:3 1040:2 1030:3 1060:4 1020:1"
     menu_command f l
-    wait_for 10 "the loaded game" board_shows "1090:2 1050:3 1070:3 1080:4 1010:3 1040:2 1030:3 1060:4 1020:1"
+    wait_for_loaded "the loaded game" "1090:2 1050:3 1070:3 1080:4 1010:3 1040:2 1030:3 1060:4 1020:1"
     no_dialog || die "a window appeared before the winning move"
     click_tile 1
     click_tile 2
