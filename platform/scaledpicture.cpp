@@ -5,7 +5,7 @@
 
 #include <QImage>
 
-#include <cmath>
+#include <utility>
 
 namespace quintrel {
 
@@ -29,14 +29,32 @@ QPixmap fitToRatio(const QImage &doubled, QSize logical, qreal ratio)
 
 bool isDoubleOf(const QImage &doubled, QSize logical) { return doubled.size() == logical * 2; }
 
-} // namespace
-
-QByteArray doubleSizePath(QByteArrayView path)
+// The path without its extension, and the extension with its dot (empty when there is none).
+std::pair<QByteArrayView, QByteArrayView> splitExtension(QByteArrayView path)
 {
     const qsizetype slash = path.lastIndexOf('/');
     const qsizetype dot = path.lastIndexOf('.');
-    const QByteArrayView stem = dot > slash ? path.first(dot) : path;
-    return stem.toByteArray() + "@2x.png";
+    if (dot <= slash)
+        return {path, {}};
+    return {path.first(dot), path.sliced(dot)};
+}
+
+} // namespace
+
+QByteArray doubleSizePath(QByteArrayView path) { return splitExtension(path).first.toByteArray() + "@2x.png"; }
+
+QByteArray doubleSizeIconPath(QByteArrayView path)
+{
+    const auto [stem, extension] = splitExtension(path);
+    return stem.toByteArray() + "@2x" + extension.toByteArray();
+}
+
+QPixmap readDoubleSizePicture(const QByteArray &path, QSize single, const PictureCap &cap, qreal ratio)
+{
+    if (!(ratio > 1))
+        return {};
+    const QImage doubled = readPicture(doubleSizePath(path), cap);
+    return isDoubleOf(doubled, single) ? fitToRatio(doubled, single, ratio) : QPixmap();
 }
 
 QPixmap readPictureForRatio(const QByteArray &path, const PictureCap &cap, qreal ratio, QString *reason)
@@ -44,12 +62,8 @@ QPixmap readPictureForRatio(const QByteArray &path, const PictureCap &cap, qreal
     const QImage single = readPicture(path, cap, reason);
     if (single.isNull())
         return {};
-    if (ratio > 1) {
-        const QImage doubled = readPicture(doubleSizePath(path), cap);
-        if (isDoubleOf(doubled, single.size()))
-            return fitToRatio(doubled, single.size(), ratio);
-    }
-    return QPixmap::fromImage(single);
+    QPixmap sharp = readDoubleSizePicture(path, single.size(), cap, ratio);
+    return sharp.isNull() ? QPixmap::fromImage(single) : sharp;
 }
 
 QPixmap resourcePictureForRatio(const QString &resource, qreal ratio)

@@ -22,6 +22,8 @@ void tst_ScaledPicture::doubleSizePaths()
     QCOMPARE(doubleSizePath("/games/quintrel/1010/1.gif"), QByteArray("/games/quintrel/1010/1@2x.png"));
     QCOMPARE(doubleSizePath(":/art/logo.bmp"), QByteArray(":/art/logo@2x.png"));
     QCOMPARE(doubleSizePath("/a.b/noextension"), QByteArray("/a.b/noextension@2x.png"));
+    QCOMPARE(doubleSizeIconPath("/games/quintrel/SOUND/QUINTREL.ICO"),
+             QByteArray("/games/quintrel/SOUND/QUINTREL@2x.ICO"));
 }
 
 namespace {

@@ -5,6 +5,7 @@
 #include "platform/desktop.h"
 #include "platform/filereading.h"
 #include "platform/gamefolders.h"
+#include "platform/scaledpicture.h"
 #include "windows/boardaccessibility.h"
 #include "windows/boardlayout.h"
 #include "windows/handcursor.h"
@@ -41,7 +42,7 @@ BoardView::BoardView(const Game &game, QWidget *parent)
         tile->installEventFilter(this);
         m_tiles[p - 1] = tile;
     }
-    const QCursor hand = handCursor();
+    const QCursor hand = handCursor(devicePixelRatioF());
     for (int p = 1; p <= PositionCount; ++p) {
         auto *handle = new SpinHandle(p, hand, this);
         handle->move(BoardLayout::spinHandleOrigin(p));
@@ -91,19 +92,36 @@ void BoardView::redraw()
 
 QPixmap BoardView::cardPicture(Placement placement, QString *failure)
 {
+    const qreal ratio = devicePixelRatioF();
+    if (ratio != m_pictureRatio) {
+        m_pictures.clear();
+        m_pictureRatio = ratio;
+    }
     const int key = placement.card * 10 + placement.orientation;
     if (const QPixmap *kept = m_pictures.object(key))
         return *kept;
     const QByteArray path = dataFile(QByteArray::fromStdString(cardPictureName(placement)));
     QString reason;
-    const QImage image = readPicture(path, CardPictureCap, &reason);
-    if (image.isNull()) {
+    const QPixmap picture = readPictureForRatio(path, CardPictureCap, ratio, &reason);
+    if (picture.isNull()) {
         *failure = QStringLiteral("The card picture \"%1\" could not be loaded (%2).").arg(displayPath(path), reason);
         return QPixmap();
     }
-    const QPixmap picture = QPixmap::fromImage(image);
     m_pictures.insert(key, new QPixmap(picture));
     return picture;
+}
+
+bool BoardView::event(QEvent *event)
+{
+    // Moved to a screen of another pixel ratio: every tile takes its picture for the new one.
+    if (event->type() == QEvent::ScreenChangeInternal && m_pictureRatio != 0 && devicePixelRatioF() != m_pictureRatio) {
+        for (TileWidget *t : m_tiles) {
+            QString failure;
+            if (t->placement())
+                t->setCard(t->placement(), cardPicture(*t->placement(), &failure));
+        }
+    }
+    return QWidget::event(event);
 }
 
 QString boardKeyHelp()

@@ -40,8 +40,9 @@ public:
     // is.
     void redraw();
 
-    // The picture of a placement, kept from an earlier reading or read now. Null when its file
-    // cannot be read; *failure then says which file it is and why.
+    // The picture of a placement for the board's pixel ratio (the 2x picture on a screen with more
+    // pixels than 1x), kept from an earlier reading or read now. Null when its file cannot be read;
+    // *failure then says which file it is and why.
     QPixmap cardPicture(Placement placement, QString *failure);
 
 signals:
@@ -52,6 +53,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
     void moveCursor(int rowStep, int columnStep);
@@ -62,6 +64,9 @@ private:
     // Keyed by card * 10 + orientation. Room for the pictures on the board and as many again, those
     // of a saved game read before it is laid out.
     QCache<int, QPixmap> m_pictures{2 * PositionCount};
+    // The pixel ratio the kept pictures were made for: a window moved to a screen of another ratio
+    // reads them again.
+    qreal m_pictureRatio = 0;
     std::array<TileWidget *, 9> m_tiles{};
     std::array<SpinHandle *, 9> m_handles{};
     int m_cursor = 1;

@@ -4,6 +4,7 @@
 #include "platform/desktop.h"
 #include "platform/filereading.h"
 #include "platform/gamefolders.h"
+#include "platform/scaledpicture.h"
 #include "platform/soundplayer.h"
 #include "platform/windowsizing.h"
 #include "savegame/savedgame.h"
@@ -62,7 +63,7 @@ bool BoardWindow::setUp()
 
     const QByteArray iconPath = dataFile("SOUND/QUINTREL.ICO");
     QString iconProblem;
-    const QIcon icon = readIcon(iconPath, &iconProblem);
+    QIcon icon = readIcon(iconPath, &iconProblem);
     if (icon.isNull()) {
         showMessage(QStringLiteral("Quintrel cannot start: its window icon \"%1\" is missing or is not an icon "
                                    "file (%2).\n\nReinstall Quintrel so that the folder \"SOUND\" beside the "
@@ -71,6 +72,16 @@ bool BoardWindow::setUp()
                     QString::fromLatin1(GameTitle), MessageIcon::Critical);
         m_exitCode = 1;
         return false;
+    }
+    // On a screen with more pixels, the icon's sizes drawn at twice the size join the 1x ones. A
+    // missing or damaged file of them leaves the 1x icon alone.
+    if (devicePixelRatioF() > 1) {
+        const QIcon doubled = readIcon(doubleSizeIconPath(iconPath));
+        for (const QSize &size : doubled.availableSizes()) {
+            QPixmap pixmap = doubled.pixmap(size);
+            pixmap.setDevicePixelRatio(2);
+            icon.addPixmap(pixmap);
+        }
     }
     setWindowIcon(icon);
 

@@ -3,6 +3,7 @@
 
 #include "platform/filereading.h"
 #include "platform/gamefolders.h"
+#include "platform/scaledpicture.h"
 #include "platform/windowsizing.h"
 #include "windows/modalwindow.h"
 
@@ -79,7 +80,10 @@ bool ExampleViewer::loadPicture()
     // Moved, so that the screen's copy takes the decoded pixels over where it can instead of
     // holding them twice.
     const QSize size = read.image.size();
-    QPixmap pixmap = QPixmap::fromImage(std::move(read.image));
+    // On a screen with more pixels the 2x picture, when there is a good one, in the same place.
+    QPixmap pixmap = readDoubleSizePicture(path, size, ExamplePictureCap, devicePixelRatioF());
+    if (pixmap.isNull())
+        pixmap = QPixmap::fromImage(std::move(read.image));
     if (pixmap.isNull()) {
         reportPictureOutOfMemory(path, notEnoughMemoryFor(size));
         return false;

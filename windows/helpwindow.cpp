@@ -4,6 +4,7 @@
 #include "platform/desktop.h"
 #include "platform/filereading.h"
 #include "platform/gamefolders.h"
+#include "platform/scaledpicture.h"
 #include "platform/windowsizing.h"
 #include "windows/handcursor.h"
 #include "windows/modalwindow.h"
@@ -42,7 +43,7 @@ QLabel *makePicture(QWidget *parent, const char *name, const QRect &geometry, co
     picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     picture->setLineWidth(2);
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    picture->setPixmap(QPixmap(resource));
+    picture->setPixmap(resourcePictureForRatio(resource, parent->devicePixelRatioF()));
     picture->setGeometry(geometry);
     return picture;
 }
@@ -121,7 +122,7 @@ HelpWindow::HelpWindow(HelpMode mode, QWidget *parent)
     QPalette palette = m_link->palette();
     palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
     m_link->setPalette(palette);
-    m_link->setCursor(handCursor());
+    m_link->setCursor(handCursor(devicePixelRatioF()));
     m_link->setToolTip(QString::fromLatin1(MakerWebAddress));
     m_link->installEventFilter(this);
 

@@ -3,7 +3,9 @@
 #include "windows/splashwindow.h"
 
 #include "platform/desktop.h"
+#include "platform/scaledpicture.h"
 #include "platform/windowsizing.h"
+#include "windows/artpicture.h"
 
 #include <QPainter>
 #include <QPushButton>
@@ -16,7 +18,10 @@ SplashWindow::SplashWindow()
     setObjectName(QStringLiteral("frm_splash"));
     // Never shown: the window has no title bar.
     setWindowTitle(QStringLiteral("Quintrel, by the Quintrel makers, 2026"));
-    setWindowIcon(QIcon(QStringLiteral(":/art/splash.ico")));
+    QIcon icon(QStringLiteral(":/art/splash.ico"));
+    if (devicePixelRatioF() > 1)
+        icon.addPixmap(resourcePictureForRatio(QStringLiteral(":/art/splash.ico"), 2));
+    setWindowIcon(icon);
     setModal(true);
 
     sizeWindowToClient(this, 402, 246, false);
@@ -36,9 +41,9 @@ SplashWindow::SplashWindow()
 
 void SplashWindow::paintEvent(QPaintEvent *)
 {
-    static const QPixmap title(QStringLiteral(":/art/title.gif"));
+    static ArtPicture title(QStringLiteral(":/art/title.gif"));
     QPainter painter(this);
-    painter.drawPixmap(0, 0, title);
+    painter.drawPixmap(0, 0, title.forRatio(devicePixelRatioF()));
 }
 
 } // namespace quintrel

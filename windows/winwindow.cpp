@@ -5,6 +5,7 @@
 #include "platform/gamefolders.h"
 #include "platform/soundplayer.h"
 #include "platform/windowsizing.h"
+#include "windows/artpicture.h"
 #include "windows/modalwindow.h"
 
 #include <QAccessible>
@@ -51,9 +52,9 @@ void WinWindow::showEvent(QShowEvent *event)
 
 void WinWindow::paintEvent(QPaintEvent *)
 {
-    static const QPixmap banner(QStringLiteral(":/art/banner.gif"));
+    static ArtPicture banner(QStringLiteral(":/art/banner.gif"));
     QPainter painter(this);
-    painter.drawPixmap(0, 0, banner);
+    painter.drawPixmap(0, 0, banner.forRatio(devicePixelRatioF()));
 }
 
 } // namespace quintrel
