@@ -18,6 +18,8 @@ for tool in sway swaymsg wtype grim; do
     command -v $tool >/dev/null || { echo "wayland.sh needs $tool: run ./test.sh, which installs it" >&2; exit 1; }
 done
 
+[ "$(id -u)" = 0 ] || { echo "SKIP: the Wayland check runs sway as another user, which needs root"; exit 77; }
+
 e2e_init
 if [ -z "$prepared" ] || [ ! -s "$prepared/signatures" ]; then
     prepared="$E2E_WORK/prepared"
@@ -30,7 +32,7 @@ chmod 711 "$E2E_WORK"
 runtime=$E2E_WORK/wayland-runtime
 mkdir -m 700 "$runtime"
 chown -R "$PLAYER" "$runtime" "$FOLDER"
-printf 'output HEADLESS-1 resolution 1280x1024 scale %s\n' "$scale" >"$E2E_WORK/sway.conf"
+printf 'output HEADLESS-1 resolution %dx%d scale %s\n' $((1280 * scale)) $((1024 * scale)) "$scale" >"$E2E_WORK/sway.conf"
 chmod 644 "$E2E_WORK/sway.conf"
 
 # as_player COMMAND...: a command as the player, with only what the session gives it. It ends in
