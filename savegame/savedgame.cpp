@@ -15,8 +15,7 @@ namespace {
 
 QByteArray positionKey(const char *word, int position)
 {
-    if (position < 1 || position > PositionCount)
-        throw std::out_of_range("board position " + std::to_string(position) + " is not 1 to 9");
+    checkPosition(position);
     return QByteArray(word) + ' ' + QByteArray::number(position);
 }
 
