@@ -150,8 +150,14 @@ struct Board {
     int y = 0;
 };
 
-constexpr int Pitch = 174;
-constexpr int TileSize = 172;
+// The screen's pixel ratio (QUINTREL_BENCH_RATIO, 1 or 2): every length on the board is that many
+// times its logical length in pixels.
+const int Ratio = [] {
+    const char *ratio = std::getenv("QUINTREL_BENCH_RATIO");
+    return ratio && std::atoi(ratio) == 2 ? 2 : 1;
+}();
+const int Pitch = 174 * Ratio;
+const int TileSize = 172 * Ratio;
 
 // What one look at the board shows: for each tile, whether it shows a picture and a hash of it.
 struct Look {
@@ -174,8 +180,8 @@ Look look(Display *display, const Board &board)
     for (int row = 0; row < 3; ++row) {
         for (int sample = 0; sample < int(std::size(SampleRows)); ++sample) {
             XImage *image = XGetImage(display, DefaultRootWindow(display), board.x,
-                                      board.y + Pitch * row + SampleRows[sample], 2 * Pitch + TileSize, 1, AllPlanes,
-                                      ZPixmap);
+                                      board.y + Pitch * row + Ratio * SampleRows[sample], 2 * Pitch + TileSize, 1,
+                                      AllPlanes, ZPixmap);
             if (!image)
                 fail("cannot read the screen");
             for (int column = 0; column < 3; ++column) {
@@ -292,18 +298,19 @@ int session(pid_t pid)
     const double boardMapMs = msSince(okAt);
     // The board lies inside the window just mapped (the frame around it): searching only there
     // is quick, so the first look at the tiles comes before the deal's first card.
-    Window window = findWindow(display, mapped, "Quintrel", 522, 541);
+    Window window = findWindow(display, mapped, "Quintrel", 522 * Ratio, 541 * Ratio);
     XWindowAttributes mappedAttributes;
-    if (!window && XGetWindowAttributes(display, mapped, &mappedAttributes) && mappedAttributes.width == 522
-        && mappedAttributes.height == 541)
+    if (!window && XGetWindowAttributes(display, mapped, &mappedAttributes) && mappedAttributes.width == 522 * Ratio
+        && mappedAttributes.height == 541 * Ratio)
         window = mapped;
     for (int i = 0; i < 200 && !window; ++i, sleepMs(5))
-        window = findWindow(display, DefaultRootWindow(display), "Quintrel", 522, 541);
+        window = findWindow(display, DefaultRootWindow(display), "Quintrel", 522 * Ratio, 541 * Ratio);
     if (!window)
         fail("the board window was not found");
     Board board;
     Window child;
-    XTranslateCoordinates(display, window, DefaultRootWindow(display), 0, 541 - 522, &board.x, &board.y, &child);
+    XTranslateCoordinates(display, window, DefaultRootWindow(display), 0, (541 - 522) * Ratio, &board.x, &board.y,
+                          &child);
     std::printf("ok_to_board_map_ms=%.1f\n", boardMapMs);
 
     // The deal.
@@ -380,7 +387,7 @@ int session(pid_t pid)
     // until the tile's new picture is on the screen.
     std::vector<double> clicks;
     for (int t = 0; t < 9; ++t) {
-        const int cx = board.x + Pitch * (t % 3) + 85, cy = board.y + Pitch * (t / 3) + 85;
+        const int cx = board.x + Pitch * (t % 3) + 85 * Ratio, cy = board.y + Pitch * (t / 3) + 85 * Ratio;
         XTestFakeMotionEvent(display, -1, cx - 40, cy - 30, 0);
         XFlush(display);
         sleepMs(20);

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# run.sh [RUNS]: Quintrel's benchmark, run by hand (not by CI). Under a private Xvfb with openbox it
+# run.sh [RUNS]: Quintrel's benchmark (QUINTREL_BENCH_RATIO=2: on a screen at a pixel ratio of 2), run by hand (not by CI). Under a private Xvfb with openbox it
 # times the start-up against a minimal Qt Widgets program (interleaved, RUNS each, median), reads
 # both programs' memory, and times a whole session of Quintrel: the deal, ten idle seconds, a
 # saved-game load and nine spin-handle clicks. Prints a table with the targets, then what playing
@@ -41,8 +41,20 @@ prepare_data "$build/quintrel/quintrel" "$E2E_WORK/prepared"
 copy_program_folder "$E2E_WORK/prepared" "$build/quintrel/quintrel"
 # A saved game unlike the start position on every tile, for the load.
 write_saved_game "$FOLDER/game.ini" "1090:3 1080:2 1070:4 1060:3 1010:2 1040:4 1030:2 1020:3 1050:4"
-start_x
-export QT_QPA_PLATFORM=xcb QT_FONT_DPI=96 SDL_AUDIODRIVER=dummy
+export QUINTREL_BENCH_RATIO=${QUINTREL_BENCH_RATIO:-1}
+if [ "$QUINTREL_BENCH_RATIO" = 2 ]; then
+    # A desktop at 200 %: Qt takes the ratio from Xft.dpi, and the doubled windows need room.
+    SCREEN_W=2560
+    SCREEN_H=2048
+    start_x
+    echo "Xft.dpi: 192" >"$E2E_WORK/resources"
+    xrdb -nocpp -load "$E2E_WORK/resources" || die "xrdb could not set Xft.dpi"
+    unset QT_FONT_DPI
+    export QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy
+else
+    start_x
+    export QT_QPA_PLATFORM=xcb QT_FONT_DPI=96 SDL_AUDIODRIVER=dummy
+fi
 mkdir -p -m 700 "$E2E_WORK/runtime"
 export XDG_RUNTIME_DIR="$E2E_WORK/runtime"
 
@@ -106,7 +118,7 @@ resolution=$(over_sessions look_interval_max_ms | sort -n | tail -n1)
 
 verdict() { if awk "BEGIN {exit !($1)}"; then echo met; else echo MISSED; fi; }
 echo
-echo "Quintrel benchmark: $runs start-ups each, $sessions sessions; $(nproc) cores; Xvfb with openbox"
+echo "Quintrel benchmark: $runs start-ups each, $sessions sessions; $(nproc) cores; Xvfb with openbox; pixel ratio $QUINTREL_BENCH_RATIO"
 printf '| %-44s | %-16s | %-14s | %-26s | %-6s |\n' "measure" "Quintrel" "minimal Qt" "target" "result"
 printf '|%s|%s|%s|%s|%s|\n' "$(printf -- '-%.0s' {1..46})" "$(printf -- '-%.0s' {1..18})" "$(printf -- '-%.0s' {1..16})" "$(printf -- '-%.0s' {1..28})" "$(printf -- '-%.0s' {1..8})"
 row() { printf '| %-44s | %-16s | %-14s | %-26s | %-6s |\n' "$@"; }
