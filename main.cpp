@@ -1,6 +1,7 @@
 // Quintrel's entry: set up the board hidden, greet with the splash, then show the board.
 #include "platform/desktop.h"
 #include "platform/gamefolders.h"
+#include "platform/language.h"
 #include "platform/soundplayer.h"
 #include "quintrel_version.h"
 #include "windows/boardwindow.h"
@@ -23,21 +24,35 @@ constexpr int SoundPreparationDelayMs = 200;
 // The name of the desktop entry and of the AppStream component (see desktop/).
 constexpr auto DesktopId = "io.github.quintrel.Quintrel";
 
+// The texts of the start, before any window: the command line's answers and a failed start. They
+// are translated before the application exists, so they are looked up here rather than by tr().
+const quintrel::Translations *startTranslations = nullptr;
+
+QString startText(const char *source)
+{
+    return startTranslations ? startTranslations->text("quintrel::Startup", source) : QString::fromUtf8(source);
+}
+
+void print(std::FILE *stream, const QString &text) { std::fputs(text.toLocal8Bit().constData(), stream); }
+
 void printHelp()
 {
-    std::printf("Usage: quintrel [--help | --version] [Qt options]\n"
-                "Quintrel, a picture-card puzzle: swap and turn nine cards until all twelve seams fit.\n"
-                "\n"
-                "  -h, --help     show this help and exit\n"
-                "  -v, --version  show the version and exit\n"
-                "\n"
-                "Qt's own options (-style, -platform, -reverse, -display and the others) work as in\n"
-                "every Qt program.\n"
-                "\n"
-                "The game is saved in game.ini beside the program when its data lies there (the build\n"
-                "tree, a copied folder); an installed copy saves in $XDG_DATA_HOME/quintrel, by default\n"
-                "~/.local/share/quintrel. This copy saves in %s\n",
-                quintrel::saveFolder().constData());
+    print(stdout,
+          startText(QT_TRANSLATE_NOOP(
+                        "quintrel::Startup",
+                        "Usage: quintrel [--help | --version] [Qt options]\n"
+                        "Quintrel, a picture-card puzzle: swap and turn nine cards until all twelve seams fit.\n"
+                        "\n"
+                        "  -h, --help     show this help and exit\n"
+                        "  -v, --version  show the version and exit\n"
+                        "\n"
+                        "Qt's own options (-style, -platform, -reverse, -display and the others) work as in\n"
+                        "every Qt program.\n"
+                        "\n"
+                        "The game is saved in game.ini beside the program when its data lies there (the build\n"
+                        "tree, a copied folder); an installed copy saves in $XDG_DATA_HOME/quintrel, by default\n"
+                        "~/.local/share/quintrel. This copy saves in %1\n"))
+              .arg(QString::fromLocal8Bit(quintrel::saveFolder())));
 }
 
 // Qt's own options, which QApplication takes out of the arguments: those of every Qt GUI program and
@@ -91,8 +106,13 @@ CommandLine readCommandLine(int argc, char *argv[])
                 || std::any_of(std::begin(QtOptionsJoined), std::end(QtOptionsJoined),
                                [option](std::string_view joined) { return option.starts_with(joined); })))
             continue;
-        std::fprintf(stderr, "quintrel: %s '%s' (see quintrel --help)\n",
-                     argument.starts_with('-') ? "unknown option" : "unexpected argument", argv[i]);
+        const QString problem =
+            argument.starts_with('-')
+                ? startText(
+                    QT_TRANSLATE_NOOP("quintrel::Startup", "quintrel: unknown option '%1' (see quintrel --help)\n"))
+                : startText(QT_TRANSLATE_NOOP("quintrel::Startup",
+                                              "quintrel: unexpected argument '%1' (see quintrel --help)\n"));
+        print(stderr, problem.arg(QString::fromLocal8Bit(argv[i])));
         line.status = 2;
         return line;
     }
@@ -123,13 +143,14 @@ bool hasDisplay(const CommandLine &line)
     if (line.display || isSet("DISPLAY") || isSet("WAYLAND_DISPLAY"))
         return true;
     if (platforms.isEmpty())
-        std::fprintf(stderr, "quintrel: Quintrel needs a graphical session, and neither DISPLAY nor WAYLAND_DISPLAY "
-                             "is set\n");
+        print(stderr, startText(QT_TRANSLATE_NOOP("quintrel::Startup",
+                                                  "quintrel: Quintrel needs a graphical session, and neither DISPLAY "
+                                                  "nor WAYLAND_DISPLAY is set\n")));
     else
-        std::fprintf(stderr,
-                     "quintrel: Quintrel needs a graphical session: %s is \"%s\", and neither DISPLAY nor "
-                     "WAYLAND_DISPLAY is set\n",
-                     platformSource(line), platforms.constData());
+        print(stderr, startText(QT_TRANSLATE_NOOP("quintrel::Startup",
+                                                  "quintrel: Quintrel needs a graphical session: %1 is \"%2\", and "
+                                                  "neither DISPLAY nor WAYLAND_DISPLAY is set\n"))
+                          .arg(QLatin1String(platformSource(line)), QString::fromLocal8Bit(platforms)));
     return false;
 }
 
@@ -150,7 +171,8 @@ QString startupFailure(const QString &fatal)
 {
     for (const HeldMessage &held : heldMessages) {
         if (held.category == "qt.qpa.xcb" && held.text.startsWith(QLatin1String("could not connect to display")))
-            return QStringLiteral("the display \"%1\" (%2) cannot be opened, and Quintrel needs a graphical session")
+            return startText(QT_TRANSLATE_NOOP("quintrel::Startup", "the display \"%1\" (%2) cannot be opened, and "
+                                                                    "Quintrel needs a graphical session"))
                 .arg(QString::fromLocal8Bit(commandLine.display ? QByteArray(commandLine.display) : qgetenv("DISPLAY")),
                      QLatin1String(commandLine.display ? "-display" : "DISPLAY"));
     }
@@ -159,11 +181,13 @@ QString startupFailure(const QString &fatal)
             QString available = fatal.section(QLatin1String("Available platform plugins are:"), 1).trimmed();
             if (available.endsWith(u'.'))
                 available.chop(1);
-            return QStringLiteral("Qt has no platform \"%1\" (%2); the platforms it has are %3")
+            return startText(QT_TRANSLATE_NOOP("quintrel::Startup",
+                                               "Qt has no platform \"%1\" (%2); the platforms it has are %3"))
                 .arg(held.text.section(u'"', 1, 1), QLatin1String(platformSource(commandLine)), available);
         }
     }
-    return QStringLiteral("Quintrel cannot start: ") + fatal.section(u'\n', 0, 0);
+    return startText(QT_TRANSLATE_NOOP("quintrel::Startup", "Quintrel cannot start: %1"))
+        .arg(fatal.section(u'\n', 0, 0));
 }
 
 void startupMessageHandler(QtMsgType type, const QMessageLogContext &context, const QString &text)
@@ -192,7 +216,7 @@ bool reportingErrors(Work work)
     } catch (const std::exception &error) {
         quintrel::reportUnhandledError(QString::fromLocal8Bit(error.what()));
     } catch (...) {
-        quintrel::reportUnhandledError(QStringLiteral("an unknown error"));
+        quintrel::reportUnhandledError(startText(QT_TRANSLATE_NOOP("quintrel::Startup", "an unknown error")));
     }
 }
 
@@ -225,6 +249,9 @@ int finish(int status)
 
 int main(int argc, char *argv[])
 {
+    // The session's language, for the answers to the command line as much as for the windows.
+    quintrel::Translations translations;
+    startTranslations = &translations;
     commandLine = readCommandLine(argc, argv);
     if (commandLine.status)
         return *commandLine.status;
@@ -234,6 +261,7 @@ int main(int argc, char *argv[])
     QuintrelApplication app(argc, argv);
     qInstallMessageHandler(qtMessageHandler);
     passHeldMessages();
+    translations.install();
     QApplication::setApplicationName(QStringLiteral("Quintrel"));
     QApplication::setApplicationVersion(QStringLiteral(QUINTREL_VERSION));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(DesktopId));

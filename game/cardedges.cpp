@@ -40,10 +40,4 @@ Edge shownEdge(Placement placement, Side side)
     return edgeFromLetter(letters[static_cast<std::size_t>(original)]);
 }
 
-std::string edgeWords(Edge edge)
-{
-    static const char *const suits[] = {"spade", "heart", "diamond", "club"};
-    return std::string(edge.upperHalf ? "upper" : "lower") + " half of a " + suits[static_cast<int>(edge.suit)];
-}
-
 } // namespace quintrel

@@ -51,7 +51,4 @@ Edge edgeFromLetter(char letter);
 // Anything but one of the nine cards in one of the four orientations throws.
 Edge shownEdge(Placement placement, Side side);
 
-// "upper half of a heart", "lower half of a club".
-std::string edgeWords(Edge edge);
-
 } // namespace quintrel

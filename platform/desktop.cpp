@@ -1,6 +1,7 @@
 // desktop.cpp: message boxes, the web-address opener and the report of an unexpected error.
 #include "platform/desktop.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QMessageBox>
 
@@ -66,8 +67,10 @@ bool openWebAddress(const QUrl &address)
 void reportUnhandledError(const QString &what)
 {
     std::fprintf(stderr, "quintrel: unexpected error: %s\n", qPrintable(what));
-    showMessage(QStringLiteral("Quintrel met an error it cannot recover from:\n\n%1\n\nThe program will now end.")
-                    .arg(what),
+    showMessage(QCoreApplication::
+                    translate("quintrel::Desktop",
+                              "Quintrel met an error it cannot recover from:\n\n%1\n\nThe program will now end.")
+                        .arg(what),
                 QString::fromLatin1(ApplicationTitle), MessageIcon::Critical);
     std::_Exit(EXIT_FAILURE);
 }

@@ -5,6 +5,7 @@
 #include "platform/gamefolders.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImageReader>
 #include <QPixmap>
 
@@ -89,7 +90,9 @@ Images readImages(const QByteArray &path, const PictureCap &cap, int maxCount)
     QImageReader reader(&buffer);
     const int count = qBound(1, reader.imageCount(), maxCount);
     auto tooLarge = [](QSize size) {
-        return QStringLiteral("too large: %1 x %2 pixels").arg(size.width()).arg(size.height());
+        return QCoreApplication::translate("quintrel::FileReading", "too large: %1 x %2 pixels")
+            .arg(size.width())
+            .arg(size.height());
     };
     for (int i = 0; i < count; ++i) {
         if (i > 0 && !reader.jumpToImage(i))
@@ -144,14 +147,14 @@ QString decodeWindows1252(const QByteArray &bytes)
     return text;
 }
 
-std::optional<QString> readWholeFile(const QByteArray &path)
+std::optional<QString> readWholeFile(const QByteArray &path, TextEncoding encoding)
 {
     const FileContents file = readRegularFile(path, DocumentCap);
     if (file.status == FileStatus::Missing && createEmptyFile(path))
         return QString();
     if (file.status != FileStatus::Read)
         return std::nullopt;
-    return decodeWindows1252(file.bytes);
+    return encoding == TextEncoding::Utf8 ? QString::fromUtf8(file.bytes) : decodeWindows1252(file.bytes);
 }
 
 QString withUnixLineBreaks(const QString &text)
@@ -164,7 +167,9 @@ QString withUnixLineBreaks(const QString &text)
 
 QString notEnoughMemoryFor(QSize size)
 {
-    return QStringLiteral("not enough memory for its %1 x %2 pixels").arg(size.width()).arg(size.height());
+    return QCoreApplication::translate("quintrel::FileReading", "not enough memory for its %1 x %2 pixels")
+        .arg(size.width())
+        .arg(size.height());
 }
 
 PictureReading readPictureFile(const QByteArray &path, const PictureCap &cap)
@@ -196,13 +201,15 @@ QIcon readIcon(const QByteArray &path, QString *reason)
 
 void reportUnreadableFile(const QByteArray &path)
 {
-    showMessage(QStringLiteral("The file \"%1\" could not be read.").arg(displayPath(path)), QStringLiteral("Quintrel"),
-                MessageIcon::Exclamation);
+    showMessage(QCoreApplication::translate("quintrel::FileReading", "The file \"%1\" could not be read.")
+                    .arg(displayPath(path)),
+                QStringLiteral("Quintrel"), MessageIcon::Exclamation);
 }
 
 void reportPictureOutOfMemory(const QByteArray &path, const QString &reason)
 {
-    showMessage(QStringLiteral("The picture \"%1\" could not be shown: %2.").arg(displayPath(path), reason),
+    showMessage(QCoreApplication::translate("quintrel::FileReading", "The picture \"%1\" could not be shown: %2.")
+                    .arg(displayPath(path), reason),
                 QStringLiteral("Quintrel"), MessageIcon::Exclamation);
 }
 

@@ -3,6 +3,8 @@
 
 #include "platform/gamefolders.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 #include <thread>
 
@@ -37,7 +39,8 @@ FolderLock::FolderLock(const QByteArray &folder, std::chrono::milliseconds wait)
             break;
         std::this_thread::sleep_for(LockRetry);
     }
-    m_problem = QStringLiteral("another save into the folder \"%1\" was still going on after %2 seconds")
+    m_problem = QCoreApplication::translate("quintrel::FolderLock",
+                                            "another save into the folder \"%1\" was still going on after %2 seconds")
                     .arg(displayPath(folder), QString::number(wait.count() / 1000.0));
 }
 

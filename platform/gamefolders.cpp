@@ -1,6 +1,7 @@
 // gamefolders.cpp: finding the game's folders from the executable's real path.
 #include "platform/gamefolders.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cerrno>
@@ -91,7 +92,7 @@ bool makeSaveFolder(QString *reason)
     if (isFolder(folder))
         return true;
     if (reason)
-        *reason = QStringLiteral("the folder \"%1\" could not be made: %2")
+        *reason = QCoreApplication::translate("quintrel::GameFolders", "the folder \"%1\" could not be made: %2")
                       .arg(displayPath(folder), qt_error_string(error ? error : ENOTDIR));
     return false;
 }

@@ -1,6 +1,8 @@
 // regularfile.cpp: reading a file without blocking, only when it is a regular file within its cap.
 #include "platform/regularfile.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 #include <climits>
 
@@ -139,10 +141,10 @@ FileContents readFileIn(int folder, const QByteArray &name, qsizetype cap)
 QString describeCap(qsizetype bytes)
 {
     if (bytes % (1 << 20) == 0)
-        return QStringLiteral("%1 MiB").arg(bytes >> 20);
+        return QCoreApplication::translate("quintrel::RegularFile", "%1 MiB").arg(bytes >> 20);
     if (bytes % (1 << 10) == 0)
-        return QStringLiteral("%1 KiB").arg(bytes >> 10);
-    return QStringLiteral("%1 bytes").arg(bytes);
+        return QCoreApplication::translate("quintrel::RegularFile", "%1 KiB").arg(bytes >> 10);
+    return QCoreApplication::translate("quintrel::RegularFile", "%1 bytes").arg(bytes);
 }
 
 QString describeFileProblem(const FileContents &contents, qsizetype cap)
@@ -151,11 +153,13 @@ QString describeFileProblem(const FileContents &contents, qsizetype cap)
     case FileStatus::Read:
         return {};
     case FileStatus::NotRegular:
-        return QStringLiteral("not a regular file");
+        return QCoreApplication::translate("quintrel::RegularFile", "not a regular file");
     case FileStatus::TooLarge:
-        return QStringLiteral("larger than %1").arg(describeCap(cap));
+        return QCoreApplication::translate("quintrel::RegularFile", "larger than %1").arg(describeCap(cap));
     case FileStatus::LinkNotFollowed:
-        return QStringLiteral("a link that is not followed, since it or the file it leads to belongs to another user");
+        return QCoreApplication::
+            translate("quintrel::RegularFile",
+                      "a link that is not followed, since it or the file it leads to belongs to another user");
     case FileStatus::Missing:
     case FileStatus::Failed:
         break;

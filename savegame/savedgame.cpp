@@ -7,6 +7,8 @@
 #include "platform/gamefolders.h"
 #include "platform/regularfile.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 
 namespace quintrel {
@@ -43,7 +45,8 @@ bool isPlainlyNoSavedGame(QByteArrayView bytes) { return bytes.contains('\0') ||
 
 QString tooLargeReason(const QByteArray &path)
 {
-    return QStringLiteral("the file \"%1\" is too large to be a saved game").arg(displayPath(path));
+    return QCoreApplication::translate("quintrel::SavedGame", "the file \"%1\" is too large to be a saved game")
+        .arg(displayPath(path));
 }
 
 QString unreadableReason(const QByteArray &path, const FileContents &file)
@@ -168,7 +171,8 @@ LoadOutcome readSavedGameBytes(QByteArrayView bytes, Board &board)
         return outcome;
     };
     if (isUtf16(bytes))
-        return refuse(QStringLiteral("the file is written in UTF-16, which Quintrel does not read"));
+        return refuse(QCoreApplication::translate("quintrel::SavedGame",
+                                                  "the file is written in UTF-16, which Quintrel does not read"));
 
     const auto cards = sectionValues(bytes, CardSection, cardKeys());
     const auto orientations = sectionValues(bytes, OrientationSection, orientationKeys());
@@ -194,19 +198,27 @@ LoadOutcome readSavedGameBytes(QByteArrayView bytes, Board &board)
 
     // A field is out of the set either because the file says so or because it says nothing usable
     // and no earlier load filled the field in: the message tells which.
-    auto problem = [](int position, const char *what, const std::optional<QByteArrayView> &text, const char *set) {
+    // Each reason is one whole sentence for the translators: "no card" and "as the card" read
+    // differently from their orientation counterparts in other languages.
+    auto problem = [](int position, const std::optional<QByteArrayView> &text, const char *missing,
+                      const char *outside) {
         if (!text)
-            return QStringLiteral("for position %1 it holds no %2").arg(position).arg(QLatin1String(what));
-        return QStringLiteral("for position %1 it holds %2 as the %3, which is not one of %4")
-            .arg(position)
-            .arg(quoted(*text), QLatin1String(what), QLatin1String(set));
+            return QCoreApplication::translate("quintrel::SavedGame", missing).arg(position);
+        return QCoreApplication::translate("quintrel::SavedGame", outside).arg(position).arg(quoted(*text));
     };
     for (int position = 1; position <= PositionCount; ++position) {
         if (!isCard(candidate[position].savedCard))
-            return refuse(problem(position, "card", held(cards[position - 1]), "the nine cards 1010, 1020 ... 1090"));
+            return refuse(problem(position, held(cards[position - 1]),
+                                  QT_TRANSLATE_NOOP("quintrel::SavedGame", "for position %1 it holds no card"),
+                                  QT_TRANSLATE_NOOP("quintrel::SavedGame",
+                                                    "for position %1 it holds %2 as the card, which is not one of "
+                                                    "the nine cards 1010, 1020 ... 1090")));
         if (!isOrientation(candidate[position].savedOrientation))
-            return refuse(
-                problem(position, "orientation", held(orientations[position - 1]), "the four orientations 1 to 4"));
+            return refuse(problem(position, held(orientations[position - 1]),
+                                  QT_TRANSLATE_NOOP("quintrel::SavedGame", "for position %1 it holds no orientation"),
+                                  QT_TRANSLATE_NOOP("quintrel::SavedGame",
+                                                    "for position %1 it holds %2 as the orientation, which is not "
+                                                    "one of the four orientations 1 to 4")));
     }
     board = candidate;
     outcome.status = LoadOutcome::Status::Loaded;
@@ -296,12 +308,15 @@ SaveOutcome saveBoard(const QByteArray &folder, const Board &board)
         if (!file.writable) {
             outcome.hadSavedGame = !isPlainlyNoSavedGame(file.bytes);
             return end(SaveOutcome::Status::Failed,
-                       QStringLiteral("the file \"%1\" is read-only").arg(displayPath(outcome.path)));
+                       QCoreApplication::translate("quintrel::SavedGame", "the file \"%1\" is read-only")
+                           .arg(displayPath(outcome.path)));
         }
         if (isUtf16(file.bytes)) {
             return end(SaveOutcome::Status::Failed,
-                       QStringLiteral("the file \"%1\" is written in UTF-16, which Quintrel does not write")
-                           .arg(displayPath(outcome.path)));
+                       QCoreApplication::
+                           translate("quintrel::SavedGame",
+                                     "the file \"%1\" is written in UTF-16, which Quintrel does not write")
+                               .arg(displayPath(outcome.path)));
         }
         permissions = file.permissions;
         if (isPlainlyNoSavedGame(file.bytes))

@@ -2,6 +2,7 @@
 // table of nine named cells and nine buttons, their states, the focus, and the events a move sends.
 #include "boardsession.h"
 #include "windows/boardview.h"
+#include "windows/tilewords.h"
 #include "windows/winwindow.h"
 
 #include <QAccessible>
@@ -82,6 +83,28 @@ private slots:
         QCOMPARE(handle->role(), QAccessible::Button);
         QCOMPARE(handle->text(QAccessible::Name), QStringLiteral("Turn card 1050"));
         QVERIFY(!handle->text(QAccessible::Description).isEmpty());
+    }
+
+    // The words of a cell and its handle, as the game's state changes under them.
+    void cellsAndHandlesInWords()
+    {
+        Game game;
+        QCOMPARE(TileWords::tile(game, 4), QStringLiteral("Row 2, column 1: empty."));
+        QCOMPARE(TileWords::spinHandle(game, 4), QStringLiteral("Turn the card at row 2, column 1"));
+        for (const Step &step : game.newGame())
+            game.play(step);
+        game.turn(2);
+        game.turn(2);
+        game.clickTile(2);
+        QCOMPARE(TileWords::tile(game, 2),
+                 QStringLiteral(
+                     "Row 1, column 2: card 1020, turned twice. Top: upper half of a spade. Right: upper "
+                     "half of a spade. Bottom: lower half of a club. Left: upper half of a heart. Selected."));
+        QCOMPARE(TileWords::spinHandle(game, 2), QStringLiteral("Turn card 1020"));
+        game.turn(3);
+        QCOMPARE(TileWords::tile(game, 3),
+                 QStringLiteral("Row 1, column 3: card 1030, turned once. Top: lower half of a club. Right: upper half "
+                                "of a diamond. Bottom: upper half of a spade. Left: lower half of a heart."));
     }
 
     // A screen reader's action is a click: pressing a cell selects it, pressing a handle turns.

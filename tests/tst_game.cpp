@@ -1,6 +1,5 @@
 // tst_game.cpp: the rules of play on the game value: selection, swap, turn, deal, rebuild, win.
 #include "game/cardedges.h"
-#include "game/descriptions.h"
 #include "game/game.h"
 #include "game/solutions.h"
 #include "testsupport.h"
@@ -122,45 +121,27 @@ private slots:
 
     // Card 1010 lies as "CHDS" (top, right, bottom, left) in orientation 1; each quarter turn
     // clockwise brings the edge from the side before it round to a side.
-    void edgesInWords_data()
+    void shownEdges_data()
     {
         QTest::addColumn<int>("orientation");
         QTest::addColumn<Side>("side");
-        QTest::addColumn<QString>("words");
-        QTest::newRow("orientation 1 top") << 1 << Side::Top << "upper half of a club";
-        QTest::newRow("orientation 1 right") << 1 << Side::Right << "upper half of a heart";
-        QTest::newRow("orientation 2 top") << 2 << Side::Top << "upper half of a spade";
-        QTest::newRow("orientation 2 right") << 2 << Side::Right << "upper half of a club";
-        QTest::newRow("orientation 3 top") << 3 << Side::Top << "upper half of a diamond";
-        QTest::newRow("orientation 4 left") << 4 << Side::Left << "upper half of a club";
+        QTest::addColumn<char>("letter");
+        QTest::newRow("orientation 1 top") << 1 << Side::Top << 'C';
+        QTest::newRow("orientation 1 right") << 1 << Side::Right << 'H';
+        QTest::newRow("orientation 2 top") << 2 << Side::Top << 'S';
+        QTest::newRow("orientation 2 right") << 2 << Side::Right << 'C';
+        QTest::newRow("orientation 3 top") << 3 << Side::Top << 'D';
+        QTest::newRow("orientation 4 left") << 4 << Side::Left << 'C';
     }
-    void edgesInWords()
+    void shownEdges()
     {
         QFETCH(int, orientation);
         QFETCH(Side, side);
-        QFETCH(QString, words);
-        QCOMPARE(QString::fromStdString(edgeWords(shownEdge({1010, int16_t(orientation)}, side))), words);
-        QCOMPARE(QString::fromStdString(edgeWords(shownEdge({1020, 1}, Side::Top))),
-                 QStringLiteral("lower half of a club"));
+        QFETCH(char, letter);
+        QVERIFY(shownEdge({1010, int16_t(orientation)}, side) == edgeFromLetter(letter));
+        QVERIFY((shownEdge({1020, 1}, Side::Top) == Edge{Suit::Club, false}));
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, shownEdge({1015, 1}, side));
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, shownEdge({1010, 5}, side));
-    }
-
-    void tilesInWords()
-    {
-        Game game;
-        QCOMPARE(describeTile(game, 4), std::string("Row 2, column 1: empty."));
-        QCOMPARE(describeSpinHandle(game, 4), std::string("Turn the card at row 2, column 1"));
-        game = gameAt(StartText);
-        play(game, QStringLiteral("t2 t2 c2"));
-        QCOMPARE(describeTile(game, 2),
-                 std::string("Row 1, column 2: card 1020, turned twice. Top: upper half of a spade. Right: upper half "
-                             "of a spade. Bottom: lower half of a club. Left: upper half of a heart. Selected."));
-        QCOMPARE(describeSpinHandle(game, 2), std::string("Turn card 1020"));
-        play(game, QStringLiteral("c2 t3"));
-        QCOMPARE(describeTile(game, 3),
-                 std::string("Row 1, column 3: card 1030, turned once. Top: lower half of a club. Right: upper half "
-                             "of a diamond. Bottom: upper half of a spade. Left: lower half of a heart."));
     }
 
     // What each move does, and the sound and win it tells the window about.

@@ -58,7 +58,7 @@ def current_sources(lupdate, root):
     with tempfile.TemporaryDirectory() as scratch:
         ts = os.path.join(scratch, "current.ts")
         folders = [os.path.join(root, folder) for folder in ("main.cpp", "windows", "platform", "game", "savegame")]
-        subprocess.run([lupdate, "-silent", "-locations", "none", *folders, "-ts", ts], check=True,
+        subprocess.run([lupdate, "-silent", "-locations", "none", "-I", root, *folders, "-ts", ts], check=True,
                        stdout=subprocess.DEVNULL)
         return set(messages(ts))
 

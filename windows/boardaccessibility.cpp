@@ -34,9 +34,9 @@ public:
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name)
-            return QStringLiteral("Board");
+            return BoardView::tr("Board");
         if (t == QAccessible::Description)
-            return QStringLiteral("Nine cards in three rows and three columns. ") + boardKeyHelp();
+            return BoardView::tr("Nine cards in three rows and three columns. %1").arg(boardKeyHelp());
         return QAccessibleWidget::text(t);
     }
 
@@ -143,7 +143,7 @@ public:
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Description)
-            return QStringLiteral("Turns the card a quarter turn clockwise.");
+            return BoardView::tr("Turns the card a quarter turn clockwise.");
         return QAccessibleWidget::text(t);
     }
 

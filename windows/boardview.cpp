@@ -1,7 +1,6 @@
 // boardview.cpp: laying out the tiles and handles, drawing the game on them, and playing them from the keyboard.
 #include "windows/boardview.h"
 
-#include "game/descriptions.h"
 #include "platform/desktop.h"
 #include "platform/filereading.h"
 #include "platform/gamefolders.h"
@@ -11,6 +10,7 @@
 #include "windows/handcursor.h"
 #include "windows/spinhandle.h"
 #include "windows/tilewidget.h"
+#include "windows/tilewords.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
@@ -19,9 +19,8 @@ namespace quintrel {
 
 namespace {
 
-void setAccessibleNameOf(QWidget *widget, const std::string &name)
+void setAccessibleNameOf(QWidget *widget, const QString &text)
 {
-    const QString text = QString::fromStdString(name);
     if (widget->accessibleName() != text)
         widget->setAccessibleName(text);
 }
@@ -75,15 +74,14 @@ void BoardView::redraw()
             // The tile is emptied before the message, so the player never sees the old card as this one.
             t->setCard(shown, picture);
             if (!failure.isEmpty())
-                showGameMessage(failure
-                                    + QStringLiteral("\n\nThe tile stays empty; reinstall Quintrel to get the "
-                                                     "picture back."),
+                showGameMessage(tr("%1\n\nThe tile stays empty; reinstall Quintrel to get the picture back.")
+                                    .arg(failure),
                                 MessageIcon::Exclamation);
         }
         t->setMarked(marked);
         t->setCursorShown(cursor);
-        setAccessibleNameOf(t, describeTile(m_game, p));
-        setAccessibleNameOf(spinHandle(p), describeSpinHandle(m_game, p));
+        setAccessibleNameOf(t, TileWords::tile(m_game, p));
+        setAccessibleNameOf(spinHandle(p), TileWords::spinHandle(m_game, p));
     }
     // On the screen now, in one go: a step's picture is there before the pause after it begins.
     if (!changed.isEmpty())
@@ -104,7 +102,7 @@ QPixmap BoardView::cardPicture(Placement placement, QString *failure)
     QString reason;
     const QPixmap picture = readPictureForRatio(path, CardPictureCap, ratio, &reason);
     if (picture.isNull()) {
-        *failure = QStringLiteral("The card picture \"%1\" could not be loaded (%2).").arg(displayPath(path), reason);
+        *failure = tr("The card picture \"%1\" could not be loaded (%2).").arg(displayPath(path), reason);
         return QPixmap();
     }
     m_pictures.insert(key, new QPixmap(picture));
@@ -126,8 +124,8 @@ bool BoardView::event(QEvent *event)
 
 QString boardKeyHelp()
 {
-    return QStringLiteral("The arrow keys move between the cards, Space or Enter selects a card and swaps it with the "
-                          "selected one, R turns a card a quarter turn clockwise.");
+    return BoardView::tr("The arrow keys move between the cards, Space or Enter selects a card and swaps it with the "
+                         "selected one, R turns a card a quarter turn clockwise.");
 }
 
 void BoardView::keyPressEvent(QKeyEvent *event)

@@ -27,11 +27,6 @@ namespace {
 
 constexpr int FirstDealFallbackMs = 300;
 
-const char LargeFontsMessage[] =
-    "Your video display is set to LARGE FONTS. This application requires a setting of Small Fonts. "
-    "Right click on your desktop, select PROPERTIES,then SETTINGS. Change Fonts from Large to Small, "
-    "then click on the APPLY button.";
-
 } // namespace
 
 BoardWindow::BoardWindow()
@@ -49,7 +44,10 @@ bool BoardWindow::setUp()
     sizeWindowToClient(this, BoardLayout::ClientWidth, BoardLayout::ClientHeight, false);
 
     if (isLargeFontDensity(displayDensity())) {
-        showMessage(QString::fromLatin1(LargeFontsMessage), QString::fromLatin1(ApplicationTitle), MessageIcon::None);
+        showMessage(tr("Your video display is set to LARGE FONTS. This application requires a setting of Small "
+                       "Fonts. Right click on your desktop, select PROPERTIES,then SETTINGS. Change Fonts from "
+                       "Large to Small, then click on the APPLY button."),
+                    QString::fromLatin1(ApplicationTitle), MessageIcon::None);
         m_exitCode = 0;
         return false;
     }
@@ -65,9 +63,9 @@ bool BoardWindow::setUp()
     QString iconProblem;
     QIcon icon = readIcon(iconPath, &iconProblem);
     if (icon.isNull()) {
-        showMessage(QStringLiteral("Quintrel cannot start: its window icon \"%1\" is missing or is not an icon "
-                                   "file (%2).\n\nReinstall Quintrel so that the folder \"SOUND\" beside the "
-                                   "program holds QUINTREL.ICO again.")
+        showMessage(tr("Quintrel cannot start: its window icon \"%1\" is missing or is not an icon "
+                       "file (%2).\n\nReinstall Quintrel so that the folder \"SOUND\" beside the "
+                       "program holds QUINTREL.ICO again.")
                         .arg(displayPath(iconPath), iconProblem),
                     QString::fromLatin1(GameTitle), MessageIcon::Critical);
         m_exitCode = 1;
@@ -99,23 +97,23 @@ void BoardWindow::createMenus()
     // The board below the menu bar needs 522 of the 541 pixels inside the frame.
     bar->setFixedHeight(FrameMetrics::MenuBarHeight);
 
-    QMenu *file = bar->addMenu(QStringLiteral("&File"));
+    QMenu *file = bar->addMenu(tr("&File", "menu bar"));
     file->setObjectName(QStringLiteral("mnu_file"));
-    addEntry(file, "mnu_new", QStringLiteral("&New Game"), [this] { newGame(); });
+    addEntry(file, "mnu_new", tr("&New Game", "File menu"), [this] { newGame(); });
     file->addSeparator()->setObjectName(QStringLiteral("mnu_sep1"));
-    addEntry(file, "mnu_save", QStringLiteral("&Save Current Game"), [this] { saveGame(); });
+    addEntry(file, "mnu_save", tr("&Save Current Game", "File menu"), [this] { saveGame(); });
     file->addSeparator()->setObjectName(QStringLiteral("mnu_sep2"));
-    addEntry(file, "mnu_load", QStringLiteral("&Load Saved Game"), [this] { loadSavedGame(); });
+    addEntry(file, "mnu_load", tr("&Load Saved Game", "File menu"), [this] { loadSavedGame(); });
     file->addSeparator()->setObjectName(QStringLiteral("mnu_sep3"));
-    addEntry(file, "mnu_exit", QStringLiteral("E&xit"), [this] { close(); });
+    addEntry(file, "mnu_exit", tr("E&xit", "File menu"), [this] { close(); });
 
-    QMenu *help = bar->addMenu(QStringLiteral("&Help"));
+    QMenu *help = bar->addMenu(tr("&Help", "menu bar"));
     help->setObjectName(QStringLiteral("mnu_help"));
-    addEntry(help, "mnu_rules", QStringLiteral("&Rules"), [this] { showRules(); });
+    addEntry(help, "mnu_rules", tr("&Rules", "Help menu"), [this] { showRules(); });
     help->addSeparator()->setObjectName(QStringLiteral("mnu_sep4"));
-    addEntry(help, "mnu_example", QStringLiteral("&Example"), [this] { showExample(); });
+    addEntry(help, "mnu_example", tr("&Example", "Help menu"), [this] { showExample(); });
     help->addSeparator()->setObjectName(QStringLiteral("mnu_sep5"));
-    addEntry(help, "mnu_about", QStringLiteral("&About..."), [this] { showAbout(); });
+    addEntry(help, "mnu_about", tr("&About...", "Help menu"), [this] { showAbout(); });
 }
 
 void BoardWindow::addEntry(QMenu *menu, const char *name, const QString &caption, std::function<void()> command)
@@ -252,14 +250,15 @@ void BoardWindow::saveGame()
         outcome = saveBoard(saveFolder(), m_game.board());
     switch (outcome.status) {
     case SaveOutcome::Status::Saved:
-        showGameMessage(QStringLiteral("Your game has been saved"), MessageIcon::Information);
+        showGameMessage(tr("Your game has been saved"), MessageIcon::Information);
         break;
     case SaveOutcome::Status::NotAttempted:
         break;
     case SaveOutcome::Status::Failed:
-        showGameMessage(QStringLiteral("Your game could not be saved: %1.").arg(outcome.reason)
-                            + (outcome.hadSavedGame ? QStringLiteral("\n\nThe saved game you had before is unchanged.")
-                                                    : QString()),
+        showGameMessage((outcome.hadSavedGame
+                             ? tr("Your game could not be saved: %1.\n\nThe saved game you had before is unchanged.")
+                             : tr("Your game could not be saved: %1."))
+                            .arg(outcome.reason),
                         MessageIcon::Exclamation);
         break;
     }
@@ -273,12 +272,11 @@ void BoardWindow::loadSavedGame()
     Board candidate = m_game.board();
     const LoadOutcome outcome = readSavedGame(saveFolder(), candidate);
     if (outcome.status == LoadOutcome::Status::NoSavedGame) {
-        showGameMessage(QStringLiteral("There are no saved games"), MessageIcon::Exclamation);
+        showGameMessage(tr("There are no saved games"), MessageIcon::Exclamation);
         return;
     }
     if (outcome.status == LoadOutcome::Status::Refused) {
-        showGameMessage(QStringLiteral("The saved game could not be loaded: %1.\n\nYour game is unchanged.")
-                            .arg(outcome.reason),
+        showGameMessage(tr("The saved game could not be loaded: %1.\n\nYour game is unchanged.").arg(outcome.reason),
                         MessageIcon::Exclamation);
         return;
     }
@@ -290,9 +288,9 @@ void BoardWindow::loadSavedGame()
     for (int p = 1; p <= PositionCount; ++p) {
         QString failure;
         if (m_view->cardPicture(candidate[p].savedPlacement(), &failure).isNull()) {
-            showGameMessage(failure
-                                + QStringLiteral("\n\nThe saved game was not laid out, and your game is unchanged; "
-                                                 "reinstall Quintrel to get the picture back."),
+            showGameMessage(tr("%1\n\nThe saved game was not laid out, and your game is unchanged; reinstall "
+                               "Quintrel to get the picture back.")
+                                .arg(failure),
                             MessageIcon::Exclamation);
             return;
         }

@@ -34,7 +34,7 @@ ExampleViewer::ExampleViewer(QWidget *parent)
     : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("ScrollerForm"));
-    setWindowTitle(QStringLiteral("Example - Quintrel"));
+    setWindowTitle(tr("Example - Quintrel"));
     setWindowIcon(noWindowIcon());
     setFixedSize(ClientWidth, ClientHeight);
 
@@ -53,10 +53,10 @@ ExampleViewer::ExampleViewer(QWidget *parent)
     connect(m_scrollBar, &QScrollBar::valueChanged, this, [this](int position) { movePictureTo(-position); });
     connect(m_scrollBar, &QScrollBar::sliderMoved, this, [this](int position) { movePictureTo(-position); });
 
-    setAccessibleDescription(QStringLiteral("A picture of a game in progress that shows how the cards fit. The "
-                                            "arrow keys, Page Up and Page Down scroll it."));
-    m_picture->setAccessibleName(QStringLiteral("Example game"));
-    m_scrollBar->setAccessibleName(QStringLiteral("Scrolls the example"));
+    setAccessibleDescription(tr("A picture of a game in progress that shows how the cards fit. The "
+                                "arrow keys, Page Up and Page Down scroll it."));
+    m_picture->setAccessibleName(tr("Example game"));
+    m_scrollBar->setAccessibleName(tr("Scrolls the example"));
 
     m_pictureLoaded = loadPicture();
 }

@@ -4,12 +4,14 @@
 #include "platform/desktop.h"
 #include "platform/filereading.h"
 #include "platform/gamefolders.h"
+#include "platform/language.h"
 #include "platform/scaledpicture.h"
 #include "platform/windowsizing.h"
 #include "windows/handcursor.h"
 #include "windows/modalwindow.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QIcon>
 #include <QLabel>
@@ -27,8 +29,8 @@ namespace quintrel {
 
 namespace {
 
-constexpr auto RulesDocument = "rules.txt";
-constexpr auto AboutDocument = "ombrel.txt";
+constexpr auto RulesDocument = "rules";
+constexpr auto AboutDocument = "ombrel";
 
 // The client area asked for; the menu allowance adds the room below the OK button and the text box
 // that the layout needs.
@@ -90,7 +92,7 @@ HelpWindow::HelpWindow(HelpMode mode, QWidget *parent)
     , m_mode(mode)
 {
     setObjectName(QStringLiteral("frm_help"));
-    setWindowTitle(QStringLiteral("Quintrel - Help"));
+    setWindowTitle(tr("Quintrel - Help"));
     setWindowIcon(noWindowIcon());
 
     sizeWindowToClient(this, ClientWidth, ClientHeight, true);
@@ -105,9 +107,9 @@ HelpWindow::HelpWindow(HelpMode mode, QWidget *parent)
     m_text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_text->setTabChangesFocus(true);
 
-    m_rulesButton = makeButton(this, "btn_help_0", QStringLiteral("Rules"), QRect(300, 214, 127, 23));
-    m_aboutButton = makeButton(this, "btn_help_5", QStringLiteral("About"), QRect(300, 243, 127, 23));
-    m_okButton = makeButton(this, "btn_help_4", QStringLiteral("OK"), QRect(300, 270, 127, 23));
+    m_rulesButton = makeButton(this, "btn_help_0", tr("Rules"), QRect(300, 214, 127, 23));
+    m_aboutButton = makeButton(this, "btn_help_5", tr("About"), QRect(300, 243, 127, 23));
+    m_okButton = makeButton(this, "btn_help_4", tr("OK"), QRect(300, 270, 127, 23));
     connect(m_rulesButton, &QPushButton::clicked, this, &HelpWindow::showRulesView);
     connect(m_aboutButton, &QPushButton::clicked, this, &HelpWindow::showAboutView);
     connect(m_okButton, &QPushButton::clicked, this, &QWidget::close);
@@ -130,15 +132,15 @@ HelpWindow::HelpWindow(HelpMode mode, QWidget *parent)
     m_logo->hide();
     m_link->hide();
 
-    setAccessibleDescription(QStringLiteral("The rules of Quintrel, or who made it"));
-    m_text->setAccessibleName(QStringLiteral("Help text"));
-    m_rulesButton->setAccessibleDescription(QStringLiteral("Shows the rules"));
-    m_aboutButton->setAccessibleDescription(QStringLiteral("Shows who made Quintrel"));
-    m_okButton->setAccessibleDescription(QStringLiteral("Closes the help"));
+    setAccessibleDescription(tr("The rules of Quintrel, or who made it"));
+    m_text->setAccessibleName(tr("Help text"));
+    m_rulesButton->setAccessibleDescription(tr("Shows the rules"));
+    m_aboutButton->setAccessibleDescription(tr("Shows who made Quintrel"));
+    m_okButton->setAccessibleDescription(tr("Closes the help"));
     m_titlePicture->setAccessibleName(QString::fromLatin1(GameTitle));
-    m_logo->setAccessibleName(QStringLiteral("The maker's logo"));
-    m_link->setAccessibleName(QStringLiteral("The maker's web page, %1").arg(QString::fromLatin1(MakerHostName)));
-    m_link->setAccessibleDescription(QStringLiteral("Opens the maker's web page in the browser"));
+    m_logo->setAccessibleName(tr("The maker's logo"));
+    m_link->setAccessibleName(tr("The maker's web page, %1").arg(QString::fromLatin1(MakerHostName)));
+    m_link->setAccessibleDescription(tr("Opens the maker's web page in the browser"));
 
     setTabOrder(m_text, m_okButton);
     setTabOrder(m_okButton, m_aboutButton);
@@ -214,11 +216,18 @@ void HelpWindow::showAboutView()
     m_link->show();
 }
 
-// Read at every switch, so that a document changed on disk shows its new contents.
-void HelpWindow::displayDocument(const char *fileName)
+// Read at every switch, so that a document changed on disk shows its new contents. A translation
+// lies beside the English document ("rules_de.txt" beside "rules.txt"); without one the English
+// document is shown, and only that one is ever created empty when missing.
+void HelpWindow::displayDocument(const char *name)
 {
-    const QByteArray path = dataFile(fileName);
-    const std::optional<QString> text = readWholeFile(path);
+    const QByteArray base(name);
+    const QByteArray translated = dataFile(base + '_' + interfaceLanguage().toLatin1() + ".txt");
+    const bool useTranslation = interfaceLanguage() != QLatin1String("en")
+                                && QFileInfo::exists(QFile::decodeName(translated));
+    const QByteArray path = useTranslation ? translated : dataFile(base + ".txt");
+    const std::optional<QString> text = readWholeFile(path,
+                                                      useTranslation ? TextEncoding::Utf8 : TextEncoding::Windows1252);
     m_text->setPlainText(text ? withUnixLineBreaks(*text) : QString());
     m_text->moveCursor(QTextCursor::Start);
     m_text->verticalScrollBar()->setValue(0);
@@ -251,8 +260,7 @@ bool HelpWindow::eventFilter(QObject *watched, QEvent *event)
 void HelpWindow::openMakerPage()
 {
     if (!openWebAddress(QUrl(QString::fromLatin1(MakerWebAddress))))
-        showMessage(QStringLiteral("oops, unable to link you there"), QString::fromLatin1(ApplicationTitle),
-                    MessageIcon::None);
+        showMessage(tr("oops, unable to link you there"), QString::fromLatin1(ApplicationTitle), MessageIcon::None);
 }
 
 } // namespace quintrel

@@ -17,7 +17,7 @@ SplashWindow::SplashWindow()
 {
     setObjectName(QStringLiteral("frm_splash"));
     // Never shown: the window has no title bar.
-    setWindowTitle(QStringLiteral("Quintrel, by the Quintrel makers, 2026"));
+    setWindowTitle(tr("Quintrel, by the Quintrel makers, 2026"));
     QIcon icon(QStringLiteral(":/art/splash.ico"));
     if (devicePixelRatioF() > 1)
         icon.addPixmap(resourcePictureForRatio(QStringLiteral(":/art/splash.ico"), 2));
@@ -26,7 +26,7 @@ SplashWindow::SplashWindow()
 
     sizeWindowToClient(this, 402, 246, false);
 
-    m_start = new QPushButton(QStringLiteral("OK"), this);
+    m_start = new QPushButton(tr("OK"), this);
     m_start->setObjectName(QStringLiteral("btn_start"));
     m_start->setGeometry(150, 230, 127, 25);
     m_start->setDefault(true);
@@ -34,9 +34,9 @@ SplashWindow::SplashWindow()
     connect(m_start, &QPushButton::clicked, this, &QDialog::accept);
 
     setAccessibleName(QString::fromLatin1(GameTitle));
-    setAccessibleDescription(QStringLiteral("A picture-card puzzle: swap and turn nine cards until every edge fits. "
-                                            "Press OK to start."));
-    m_start->setAccessibleDescription(QStringLiteral("Shows the board and deals the first game"));
+    setAccessibleDescription(tr("A picture-card puzzle: swap and turn nine cards until every edge fits. "
+                                "Press OK to start."));
+    m_start->setAccessibleDescription(tr("Shows the board and deals the first game"));
 }
 
 void SplashWindow::paintEvent(QPaintEvent *)

@@ -23,17 +23,17 @@ WinWindow::WinWindow()
     setModal(true);
     sizeWindowToClient(this, 312, 130, false);
 
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok = new QPushButton(tr("OK"), this);
     m_ok->setObjectName(QStringLiteral("btn_OK"));
     m_ok->setGeometry(150, 87, 102, 22);
     m_ok->setDefault(true);
     m_ok->setFocus();
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
 
-    setAccessibleName(QStringLiteral("Well done!"));
-    setAccessibleDescription(QStringLiteral("You have solved Quintrel. The board stays solved until New Game or "
-                                            "Load Saved Game in the File menu."));
-    m_ok->setAccessibleDescription(QStringLiteral("Closes this window"));
+    setAccessibleName(tr("Well done!"));
+    setAccessibleDescription(tr("You have solved Quintrel. The board stays solved until New Game or "
+                                "Load Saved Game in the File menu."));
+    m_ok->setAccessibleDescription(tr("Closes this window"));
 }
 
 void WinWindow::showEvent(QShowEvent *event)
