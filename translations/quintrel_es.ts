@@ -5,200 +5,210 @@
     <name>TileWords</name>
     <message>
         <source>upper half of a spade</source>
-        <translation type="unfinished"></translation>
+        <translation>mitad superior de una pica</translation>
     </message>
     <message>
         <source>upper half of a heart</source>
-        <translation type="unfinished"></translation>
+        <translation>mitad superior de un corazón</translation>
     </message>
     <message>
         <source>upper half of a diamond</source>
-        <translation type="unfinished"></translation>
+        <translation>mitad superior de un diamante</translation>
     </message>
     <message>
         <source>upper half of a club</source>
-        <translation type="unfinished"></translation>
+        <translation>mitad superior de un trébol</translation>
     </message>
     <message>
         <source>lower half of a spade</source>
-        <translation type="unfinished"></translation>
+        <translation>mitad inferior de una pica</translation>
     </message>
     <message>
         <source>lower half of a heart</source>
-        <translation type="unfinished"></translation>
+        <translation>mitad inferior de un corazón</translation>
     </message>
     <message>
         <source>lower half of a diamond</source>
-        <translation type="unfinished"></translation>
+        <translation>mitad inferior de un diamante</translation>
     </message>
     <message>
         <source>lower half of a club</source>
-        <translation type="unfinished"></translation>
+        <translation>mitad inferior de un trébol</translation>
     </message>
     <message>
         <source>Row %1, column %2: empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fila %1, columna %2: vacía.</translation>
     </message>
     <message>
         <source>Top: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arriba: %1.</translation>
     </message>
     <message>
         <source>Right: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Derecha: %1.</translation>
     </message>
     <message>
         <source>Bottom: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abajo: %1.</translation>
     </message>
     <message>
         <source>Left: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Izquierda: %1.</translation>
     </message>
     <message>
         <source>Row %1, column %2: card %3, not turned.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fila %1, columna %2: carta %3, sin girar.</translation>
     </message>
     <message>
         <source>Row %1, column %2: card %3, turned once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fila %1, columna %2: carta %3, girada una vez.</translation>
     </message>
     <message>
         <source>Row %1, column %2: card %3, turned twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fila %1, columna %2: carta %3, girada dos veces.</translation>
     </message>
     <message>
         <source>Row %1, column %2: card %3, turned three times.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fila %1, columna %2: carta %3, girada tres veces.</translation>
     </message>
     <message>
         <source>Selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionada.</translation>
     </message>
     <message>
         <source>Turn the card at row %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Girar la carta de la fila %1, columna %2</translation>
     </message>
     <message>
         <source>Turn card %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Girar la carta %1</translation>
     </message>
 </context>
 <context>
     <name>quintrel::BoardView</name>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Tablero</translation>
     </message>
     <message>
         <source>Nine cards in three rows and three columns. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueve cartas en tres filas y tres columnas. %1</translation>
     </message>
     <message>
         <source>Turns the card a quarter turn clockwise.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gira la carta un cuarto de vuelta en el sentido de las agujas del reloj.</translation>
     </message>
     <message>
         <source>%1
 
 The tile stays empty; reinstall Quintrel to get the picture back.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+La casilla queda vacía; vuelva a instalar Quintrel para recuperar la imagen.</translation>
     </message>
     <message>
         <source>The card picture &quot;%1&quot; could not be loaded (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cargar la imagen de carta «%1» (%2).</translation>
     </message>
     <message>
         <source>The arrow keys move between the cards, Space or Enter selects a card and swaps it with the selected one, R turns a card a quarter turn clockwise.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las teclas de flecha pasan de una carta a otra, Espacio o Intro selecciona una carta y la intercambia con la seleccionada, R gira una carta un cuarto de vuelta en el sentido de las agujas del reloj.</translation>
     </message>
 </context>
 <context>
     <name>quintrel::BoardWindow</name>
     <message>
         <source>Your video display is set to LARGE FONTS. This application requires a setting of Small Fonts. Right click on your desktop, select PROPERTIES,then SETTINGS. Change Fonts from Large to Small, then click on the APPLY button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Su pantalla está configurada con FUENTES GRANDES. Esta aplicación necesita la configuración Fuentes pequeñas. Pulse con el botón derecho en el escritorio, elija PROPIEDADES y luego CONFIGURACIÓN. Cambie las fuentes de Grandes a Pequeñas y pulse el botón APLICAR.</translation>
     </message>
     <message>
         <source>Quintrel cannot start: its window icon &quot;%1&quot; is missing or is not an icon file (%2).
 
 Reinstall Quintrel so that the folder &quot;SOUND&quot; beside the program holds QUINTREL.ICO again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quintrel no puede iniciarse: su icono de ventana «%1» falta o no es un archivo de icono (%2).
+
+Vuelva a instalar Quintrel para que la carpeta «SOUND» junto al programa contenga de nuevo QUINTREL.ICO.</translation>
     </message>
     <message>
         <source>&amp;File</source>
         <comment>menu bar</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;New Game</source>
         <comment>File menu</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nueva partida</translation>
     </message>
     <message>
         <source>&amp;Save Current Game</source>
         <comment>File menu</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar la partida actual</translation>
     </message>
     <message>
         <source>&amp;Load Saved Game</source>
         <comment>File menu</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cargar la partida guardada</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
         <comment>File menu</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Help</source>
         <comment>menu bar</comment>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>&amp;Rules</source>
         <comment>Help menu</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reglas</translation>
     </message>
     <message>
         <source>&amp;Example</source>
         <comment>Help menu</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ejemplo</translation>
     </message>
     <message>
         <source>&amp;About...</source>
         <comment>Help menu</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de Quintrel...</translation>
     </message>
     <message>
         <source>Your game has been saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha guardado su partida</translation>
     </message>
     <message>
         <source>Your game could not be saved: %1.
 
 The saved game you had before is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar su partida: %1.
+
+La partida guardada que tenía antes no ha cambiado.</translation>
     </message>
     <message>
         <source>Your game could not be saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar su partida: %1.</translation>
     </message>
     <message>
         <source>There are no saved games</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna partida guardada</translation>
     </message>
     <message>
         <source>The saved game could not be loaded: %1.
 
 Your game is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cargar la partida guardada: %1.
+
+Su partida no ha cambiado.</translation>
     </message>
     <message>
         <source>%1
 
 The saved game was not laid out, and your game is unchanged; reinstall Quintrel to get the picture back.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+No se ha colocado la partida guardada y su partida no ha cambiado; vuelva a instalar Quintrel para recuperar la imagen.</translation>
     </message>
 </context>
 <context>
@@ -209,214 +219,290 @@ The saved game was not laid out, and your game is unchanged; reinstall Quintrel 
 %1
 
 The program will now end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quintrel ha encontrado un error del que no puede recuperarse:
+
+%1
+
+El programa se cerrará ahora.</translation>
     </message>
 </context>
 <context>
     <name>quintrel::ExampleViewer</name>
     <message>
         <source>Example - Quintrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejemplo - Quintrel</translation>
     </message>
     <message>
         <source>A picture of a game in progress that shows how the cards fit. The arrow keys, Page Up and Page Down scroll it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen de una partida en curso que muestra cómo encajan las cartas. Las teclas de flecha, Re Pág y Av Pág la desplazan.</translation>
     </message>
     <message>
         <source>Example game</source>
-        <translation type="unfinished"></translation>
+        <translation>Partida de ejemplo</translation>
     </message>
     <message>
         <source>Scrolls the example</source>
-        <translation type="unfinished"></translation>
+        <translation>Desplaza el ejemplo</translation>
     </message>
 </context>
 <context>
     <name>quintrel::FileReading</name>
     <message>
         <source>too large: %1 x %2 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>demasiado grande: %1 x %2 píxeles</translation>
     </message>
     <message>
         <source>not enough memory for its %1 x %2 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay memoria suficiente para sus %1 x %2 píxeles</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer el archivo «%1».</translation>
     </message>
     <message>
         <source>The picture &quot;%1&quot; could not be shown: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo mostrar la imagen «%1»: %2.</translation>
     </message>
 </context>
 <context>
     <name>quintrel::FolderLock</name>
     <message>
         <source>another save into the folder &quot;%1&quot; was still going on after %2 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>otro guardado en la carpeta «%1» seguía en curso después de %2 segundos</translation>
     </message>
 </context>
 <context>
     <name>quintrel::GameFolders</name>
     <message>
         <source>the folder &quot;%1&quot; could not be made: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo crear la carpeta «%1»: %2</translation>
     </message>
 </context>
 <context>
     <name>quintrel::HelpWindow</name>
     <message>
         <source>Quintrel - Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Quintrel - Ayuda</translation>
     </message>
     <message>
         <source>Rules</source>
-        <translation type="unfinished"></translation>
+        <translation>Reglas</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>The rules of Quintrel, or who made it</source>
-        <translation type="unfinished"></translation>
+        <translation>Las reglas de Quintrel, o quién lo hizo</translation>
     </message>
     <message>
         <source>Help text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto de ayuda</translation>
     </message>
     <message>
         <source>Shows the rules</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra las reglas</translation>
     </message>
     <message>
         <source>Shows who made Quintrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra quién hizo Quintrel</translation>
     </message>
     <message>
         <source>Closes the help</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierra la ayuda</translation>
     </message>
     <message>
         <source>The maker&apos;s logo</source>
-        <translation type="unfinished"></translation>
+        <translation>El logotipo de los creadores</translation>
     </message>
     <message>
         <source>The maker&apos;s web page, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La página web de los creadores, %1</translation>
     </message>
     <message>
         <source>Opens the maker&apos;s web page in the browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre la página web de los creadores en el navegador</translation>
     </message>
     <message>
         <source>oops, unable to link you there</source>
-        <translation type="unfinished"></translation>
+        <translation>vaya, no se puede abrir ese enlace</translation>
     </message>
 </context>
 <context>
     <name>quintrel::RegularFile</name>
     <message>
         <source>%1 MiB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MiB</translation>
     </message>
     <message>
         <source>%1 KiB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 KiB</translation>
     </message>
     <message>
         <source>%1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bytes</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo normal</translation>
     </message>
     <message>
         <source>larger than %1</source>
-        <translation type="unfinished"></translation>
+        <translation>mayor que %1</translation>
     </message>
     <message>
         <source>a link that is not followed, since it or the file it leads to belongs to another user</source>
-        <translation type="unfinished"></translation>
+        <translation>un enlace que no se sigue, porque él o el archivo al que lleva pertenece a otro usuario</translation>
     </message>
 </context>
 <context>
     <name>quintrel::SavedGame</name>
     <message>
         <source>the file &quot;%1&quot; is too large to be a saved game</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo «%1» es demasiado grande para ser una partida guardada</translation>
     </message>
     <message>
         <source>the file is written in UTF-16, which Quintrel does not read</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo está escrito en UTF-16, que Quintrel no lee</translation>
     </message>
     <message>
         <source>for position %1 it holds no card</source>
-        <translation type="unfinished"></translation>
+        <translation>para la posición %1 no contiene ninguna carta</translation>
     </message>
     <message>
         <source>for position %1 it holds %2 as the card, which is not one of the nine cards 1010, 1020 ... 1090</source>
-        <translation type="unfinished"></translation>
+        <translation>para la posición %1 contiene %2 como carta, que no es ninguna de las nueve cartas 1010, 1020 ... 1090</translation>
     </message>
     <message>
         <source>for position %1 it holds no orientation</source>
-        <translation type="unfinished"></translation>
+        <translation>para la posición %1 no contiene ninguna orientación</translation>
     </message>
     <message>
         <source>for position %1 it holds %2 as the orientation, which is not one of the four orientations 1 to 4</source>
-        <translation type="unfinished"></translation>
+        <translation>para la posición %1 contiene %2 como orientación, que no es ninguna de las cuatro orientaciones 1 a 4</translation>
     </message>
     <message>
         <source>the file &quot;%1&quot; is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo «%1» es de solo lectura</translation>
     </message>
     <message>
         <source>the file &quot;%1&quot; is written in UTF-16, which Quintrel does not write</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo «%1» está escrito en UTF-16, que Quintrel no escribe</translation>
     </message>
 </context>
 <context>
     <name>quintrel::SplashWindow</name>
     <message>
         <source>Quintrel, by the Quintrel makers, 2026</source>
-        <translation type="unfinished"></translation>
+        <translation>Quintrel, de los creadores de Quintrel, 2026</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>A picture-card puzzle: swap and turn nine cards until every edge fits. Press OK to start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un rompecabezas de cartas ilustradas: intercambie y gire nueve cartas hasta que encaje cada borde. Pulse Aceptar para empezar.</translation>
     </message>
     <message>
         <source>Shows the board and deals the first game</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra el tablero y reparte la primera partida</translation>
+    </message>
+</context>
+<context>
+    <name>quintrel::Startup</name>
+    <message>
+        <source>Usage: quintrel [--help | --version] [Qt options]
+Quintrel, a picture-card puzzle: swap and turn nine cards until all twelve seams fit.
+
+  -h, --help     show this help and exit
+  -v, --version  show the version and exit
+
+Qt&apos;s own options (-style, -platform, -reverse, -display and the others) work as in
+every Qt program.
+
+The game is saved in game.ini beside the program when its data lies there (the build
+tree, a copied folder); an installed copy saves in $XDG_DATA_HOME/quintrel, by default
+~/.local/share/quintrel. This copy saves in %1
+</source>
+        <translation>Uso: quintrel [--help | --version] [opciones de Qt]
+Quintrel, un rompecabezas de cartas ilustradas: intercambie y gire nueve cartas hasta que
+encajen las doce uniones.
+
+  -h, --help     mostrar esta ayuda y salir
+  -v, --version  mostrar la versión y salir
+
+Las opciones propias de Qt (-style, -platform, -reverse, -display y las demás) funcionan como
+en cualquier programa Qt.
+
+La partida se guarda en game.ini junto al programa cuando sus datos están allí (el árbol de
+compilación, una carpeta copiada); una copia instalada guarda en $XDG_DATA_HOME/quintrel, por
+defecto ~/.local/share/quintrel. Esta copia guarda en %1
+</translation>
+    </message>
+    <message>
+        <source>quintrel: unknown option &apos;%1&apos; (see quintrel --help)
+</source>
+        <translation>quintrel: opción desconocida «%1» (consulte quintrel --help)
+</translation>
+    </message>
+    <message>
+        <source>quintrel: unexpected argument &apos;%1&apos; (see quintrel --help)
+</source>
+        <translation>quintrel: argumento inesperado «%1» (consulte quintrel --help)
+</translation>
+    </message>
+    <message>
+        <source>quintrel: Quintrel needs a graphical session, and neither DISPLAY nor WAYLAND_DISPLAY is set
+</source>
+        <translation>quintrel: Quintrel necesita una sesión gráfica, y no está definida ni DISPLAY ni WAYLAND_DISPLAY
+</translation>
+    </message>
+    <message>
+        <source>quintrel: Quintrel needs a graphical session: %1 is &quot;%2&quot;, and neither DISPLAY nor WAYLAND_DISPLAY is set
+</source>
+        <translation>quintrel: Quintrel necesita una sesión gráfica: %1 es «%2», y no está definida ni DISPLAY ni WAYLAND_DISPLAY
+</translation>
+    </message>
+    <message>
+        <source>the display &quot;%1&quot; (%2) cannot be opened, and Quintrel needs a graphical session</source>
+        <translation>no se puede abrir la pantalla «%1» (%2), y Quintrel necesita una sesión gráfica</translation>
+    </message>
+    <message>
+        <source>Qt has no platform &quot;%1&quot; (%2); the platforms it has are %3</source>
+        <translation>Qt no tiene la plataforma «%1» (%2); las plataformas que tiene son %3</translation>
+    </message>
+    <message>
+        <source>Quintrel cannot start: %1</source>
+        <translation>Quintrel no puede iniciarse: %1</translation>
+    </message>
+    <message>
+        <source>an unknown error</source>
+        <translation>un error desconocido</translation>
     </message>
 </context>
 <context>
     <name>quintrel::WinWindow</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Well done!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Bien hecho!</translation>
     </message>
     <message>
         <source>You have solved Quintrel. The board stays solved until New Game or Load Saved Game in the File menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha resuelto Quintrel. El tablero sigue resuelto hasta que elija «Nueva partida» o «Cargar la partida guardada» en el menú Archivo.</translation>
     </message>
     <message>
         <source>Closes this window</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierra esta ventana</translation>
     </message>
 </context>
 </TS>
