@@ -5,8 +5,11 @@
 set -euo pipefail
 
 # Building and playing: a compiler, CMake and make, Qt's widgets, SDL2's headers (the library itself
-# is opened at run time) and a font.
-QUINTREL_PACKAGES=(cmake g++ make qt6-base-dev libsdl2-dev fonts-dejavu-core)
+# is opened at run time) and a font; Qt's translation tools (lupdate and lrelease, and their CMake
+# package) build the translations, and Qt's own translations give the message boxes' buttons in the
+# player's language.
+QUINTREL_PACKAGES=(cmake g++ make qt6-base-dev libsdl2-dev fonts-dejavu-core
+                   qt6-l10n-tools qt6-tools-dev qt6-translations-l10n)
 # The test suite builds twice and links some twenty programs each time: ninja and lld make that
 # quicker. The sanitizer and fuzz builds use clang; the data generators write GIFs through giflib.
 # The end-to-end checks run the program under Xvfb with openbox, driven by xdotool and read back by
