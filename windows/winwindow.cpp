@@ -14,6 +14,15 @@
 
 namespace quintrel {
 
+namespace {
+
+// Where the banner's own words stand, inside its white field, and the sizes they are painted at.
+const QRect WordsRoom(137, 38, 167, 48);
+constexpr int WordsPixelSize = 26;
+constexpr int MinimumWordsPixelSize = 12;
+
+} // namespace
+
 WinWindow::WinWindow()
     : QDialog(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
@@ -55,6 +64,30 @@ void WinWindow::paintEvent(QPaintEvent *)
     static ArtPicture banner(QStringLiteral(":/art/banner.gif"));
     QPainter painter(this);
     painter.drawPixmap(0, 0, banner.forRatio(devicePixelRatioF()));
+    paintTranslatedWords(painter);
+}
+
+// The banner's picture says "Well Done!" in English. In another language the words are painted
+// over it, in the picture's colours and as large as fits the white room they stand in.
+void WinWindow::paintTranslatedWords(QPainter &painter)
+{
+    const QString words = tr("Well done!");
+    if (words == QLatin1String("Well done!"))
+        return;
+    painter.fillRect(WordsRoom, Qt::white);
+    QFont face(QStringLiteral("DejaVu Serif"));
+    face.setBold(true);
+    face.setItalic(true);
+    for (int pixels = WordsPixelSize; pixels >= MinimumWordsPixelSize; --pixels) {
+        face.setPixelSize(pixels);
+        if (QFontMetrics(face).horizontalAdvance(words) <= WordsRoom.width() - 4)
+            break;
+    }
+    painter.setFont(face);
+    painter.setPen(QColor(0xe9, 0xd1, 0xd2));
+    painter.drawText(WordsRoom.translated(1, 1), Qt::AlignCenter, words);
+    painter.setPen(QColor(0x8e, 0x14, 0x1c));
+    painter.drawText(WordsRoom, Qt::AlignCenter, words);
 }
 
 } // namespace quintrel

@@ -3,6 +3,7 @@
 
 #include <QDialog>
 
+class QPainter;
 class QPushButton;
 
 namespace quintrel {
@@ -18,6 +19,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void paintTranslatedWords(QPainter &painter);
     QPushButton *m_ok;
     bool m_applauded = false;
 };
