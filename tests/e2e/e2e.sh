@@ -427,7 +427,8 @@ check_untrusted() {
 
 # A blind player's game: the program on a private session bus with the accessibility bus, Qt's
 # accessibility on, played to the win by screenreader.py from what the accessibility tree says.
-check_screenreader() {
+# A private session bus with the AT-SPI registry on it, as a desktop session with a screen reader has.
+start_accessibility_bus() {
     local python=/usr/bin/python3 launcher=/usr/libexec/at-spi-bus-launcher bus
     [ -x "$launcher" ] || die "no AT-SPI bus launcher at $launcher: run ./test.sh, which installs at-spi2-core"
     "$python" -c 'import pyatspi' 2>/dev/null || die "$python cannot import pyatspi: run ./test.sh, which installs python3-pyatspi"
@@ -436,6 +437,11 @@ check_screenreader() {
     E2E_PIDS+=("${bus##*$'\n'}")
     "$launcher" --launch-immediately >"$E2E_WORK/at-spi.log" 2>&1 &
     E2E_PIDS+=($!)
+}
+
+check_screenreader() {
+    local python=/usr/bin/python3
+    start_accessibility_bus
     start_program "$FOLDER" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
     wait_for 20 "the splash window" has_window_titled "$SPLASH_TITLE"
     press_in "$(window_titled "$SPLASH_TITLE")" Return
@@ -444,6 +450,22 @@ check_screenreader() {
     timeout 90 "$python" "$here/screenreader.py" || die "the screen-reader player did not win"
     has_dialog || die "the reader found the win window, the screen shows none"
     note "played to the win through the accessibility tree in $((SECONDS - t0)) s"
+}
+
+# check_screenreader_in LANGUAGE: in a session whose language is LANGUAGE (de, fr, es), set as a
+# desktop session sets it, the tree shows the menus and the nine cells of the first deal in the
+# words of translations/quintrel_LANGUAGE.ts.
+check_screenreader_in() {
+    local language=$1 python=/usr/bin/python3 ts region title
+    ts="$here/../../translations/quintrel_$language.ts"
+    region="${language}_$(echo "$language" | tr '[:lower:]' '[:upper:]')"
+    start_accessibility_bus
+    title=$("$python" "$here/screenreader.py" --splash-title "$ts") || die "no splash title in $ts"
+    start_program "$FOLDER" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 LC_ALL= LANGUAGE="$region:$language" LANG="$region.UTF-8"
+    wait_for 20 "the splash window titled \"$title\"" has_window_titled "$title"
+    press_in "$(window_titled "$title")" Return
+    wait_for 15 "the board window" has_board
+    timeout 60 "$python" "$here/screenreader.py" --language "$ts" || die "the tree does not speak $language"
 }
 
 # board_shows with one tile, written "-", left out of the comparison.
@@ -458,6 +480,7 @@ case "$check" in
 startup) check_startup return ;;
 startup_click) check_startup click ;;
 handle | swap | save | load | win | help | exit | exit_during_deal | largefonts | damaged | untrusted | screenreader | commandline) "check_$check" ;;
+screenreader_de | screenreader_fr | screenreader_es) check_screenreader_in "${check#screenreader_}" ;;
 *) echo "unknown check $check" >&2; exit 2 ;;
 esac
 no_crash_report || die "the program reported: $(cat "$E2E_WORK/program.err")"

@@ -4,10 +4,16 @@
 # that two touching edges fit when they show the two halves of one suit (and that a quarter turn
 # clockwise brings each edge round to the next side), finds the arrangement where every seam fits,
 # plays it with key presses, and finds the win window by its name.
+#
+# screenreader.py --language TS reads, without playing, what the tree says in the translation TS:
+# the menu bar's menus and the nine cells of the first deal, each compared with the translated
+# phrases. screenreader.py --splash-title TS prints the splash window's title in that translation.
 import re
 import subprocess
 import sys
 import time
+
+import xml.etree.ElementTree as ElementTree
 
 import pyatspi
 
@@ -180,5 +186,72 @@ def main():
     fail("no window named 'Well done!' after the last move")
 
 
+def translations(ts):
+    """{(context, source, disambiguation): translation} of a .ts file."""
+    found = {}
+    for context in ElementTree.parse(ts).getroot().iter("context"):
+        for message in context.iter("message"):
+            found[(context.findtext("name"), message.findtext("source"), message.findtext("comment") or "")] = (
+                message.findtext("translation"))
+    return found
+
+
+def without_access_keys(caption):
+    return re.sub(r"&(.)", r"\1", caption)
+
+
+def check_language(ts):
+    said = translations(ts)
+    words = lambda source: said[("TileWords", source, "")]
+    app = application(time.time() + 20)
+
+    menus = [without_access_keys(said[("quintrel::BoardWindow", caption, "menu bar")]) for caption in ("&File", "&Help")]
+    bars = [a for a in walk(app) if a.getRoleName() == "menu bar"]
+    if not bars:
+        fail("no menu bar in the tree")
+    shown = [bars[0].getChildAtIndex(i).name for i in range(bars[0].childCount)]
+    if shown != menus:
+        fail(f"the menu bar shows {shown}, the translation says {menus}")
+    print(f"  the menu bar's menus: {', '.join(shown)}")
+
+    board = said[("quintrel::BoardView", "Board", "")]
+    table = None
+    deadline = time.time() + 20
+    while table is None and time.time() < deadline:
+        table = next((a for a in walk(app) if a.getRoleName() == "table" and a.name == board), None)
+        time.sleep(0.1)
+    if table is None:
+        fail(f"no table named {board!r} in the application")
+
+    # A cell of the first deal: its place and card, how it is turned, and its four edges, each a
+    # whole translated phrase.
+    edge = "|".join(re.escape(words(f"{half} half of a {suit}"))
+                    for half in ("upper", "lower") for suit in ("spade", "heart", "diamond", "club"))
+    sides = " ".join(re.escape(words(f"{side}: %1.")).replace("%1", f"(?:{edge})") for side in SIDES)
+
+    def cell(position):
+        row, column = divmod(position, 3)
+        turns = "|".join(re.escape(words(f"Row %1, column %2: card %3, {how}."))
+                         .replace("%1", str(row + 1)).replace("%2", str(column + 1)).replace("%3", r"\d{4}")
+                         for how in ("not turned", "turned once", "turned twice", "turned three times"))
+        return re.compile(f"(?:{turns}) {sides}")
+
+    cells = [cell(position) for position in range(9)]
+    deadline = time.time() + 20
+    while True:
+        names = [table.getChildAtIndex(i).name for i in range(9)]
+        if all(pattern.fullmatch(name) for pattern, name in zip(cells, names)):
+            break
+        if time.time() > deadline:
+            fail("the nine cells do not read as the translation says: " + " | ".join(names))
+        time.sleep(0.1)
+    print(f"  the reader says of the top left cell: {names[0]}")
+
+
 if __name__ == "__main__":
-    main()
+    if len(sys.argv) == 3 and sys.argv[1] == "--splash-title":
+        print(translations(sys.argv[2])[("quintrel::SplashWindow", "Quintrel, by the Quintrel makers, 2026", "")])
+    elif len(sys.argv) == 3 and sys.argv[1] == "--language":
+        check_language(sys.argv[2])
+    else:
+        main()
