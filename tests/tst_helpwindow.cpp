@@ -1,7 +1,8 @@
 // tst_helpwindow.cpp: the help window's views and activations, its documents as stored, and the link.
-#include "windowtestsupport.h"
+#include "platform/language.h"
 #include "windows/helpwindow.h"
 #include "windows/modalwindow.h"
+#include "windowtestsupport.h"
 
 #include <QLabel>
 #include <QMessageBox>
@@ -229,6 +230,28 @@ private slots:
             QCOMPARE(m_messages.messages[0].title, QStringLiteral("Quintrel"));
             QCOMPARE(m_messages.messages[0].icon, MessageIcon::Exclamation);
         }
+    }
+
+    // In another language the window shows that language's document, read as UTF-8, where there is
+    // one; otherwise the English document, and no empty translation is left behind.
+    void documentInTheLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("translated") << "de" << QString::fromUtf8("Regeln für Anfänger|img_help2");
+        QTest::newRow("not translated") << "fr" << QStringLiteral("rules|img_help2");
+    }
+    void documentInTheLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, shown);
+        QVERIFY(m_folder.write(QStringLiteral("rules_de.txt"), "Regeln f\xC3\xBCr Anf\xC3\xA4nger"));
+        Translations translations{QLocale(language)};
+        translations.install();
+        HelpWindow window(HelpMode::About);
+        window.findChild<QPushButton *>(QStringLiteral("btn_help_0"))->click();
+        QCOMPARE(shownIn(&window), shown);
+        QVERIFY(!QFile::exists(m_folder.filePath(QStringLiteral("rules_fr.txt"))));
     }
 
     void link_data()
