@@ -14,11 +14,7 @@ prepared=${3:-}
 
 e2e_init
 # The data folder made once per test run (prepare.sh); made here when the check runs on its own.
-if [ -z "$prepared" ] || [ ! -s "$prepared/signatures" ]; then
-    prepared="$E2E_WORK/prepared"
-    prepare_data "$exe" "$prepared"
-fi
-copy_program_folder "$prepared" "$exe"
+use_prepared_program "$exe" "$prepared"
 start_x
 
 # Starts the program, checks the splash, dismisses it and waits for the whole first deal.

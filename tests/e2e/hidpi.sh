@@ -21,11 +21,7 @@ esac
 command -v xrdb >/dev/null || { echo "hidpi.sh needs xrdb (x11-xserver-utils): run ./test.sh" >&2; exit 1; }
 
 e2e_init
-if [ -z "$prepared" ] || [ ! -s "$prepared/signatures" ]; then
-    prepared="$E2E_WORK/prepared"
-    prepare_data "$exe" "$prepared"
-fi
-copy_program_folder "$prepared" "$exe"
+use_prepared_program "$exe" "$prepared"
 # The doubled windows need a large screen.
 SCREEN_W=2560
 SCREEN_H=2048

@@ -193,6 +193,17 @@ copy_program_folder() {
     SIGNATURES="$template/signatures"
 }
 
+# use_prepared_program EXE PREPARED: sets FOLDER to a private copy of the run's prepared program
+# folder (prepare.sh), and prepared to where it lies; a check run on its own prepares one here.
+use_prepared_program() {
+    prepared=$2
+    if [ -z "$prepared" ] || [ ! -s "$prepared/signatures" ]; then
+        prepared="$E2E_WORK/prepared"
+        prepare_data "$1" "$prepared"
+    fi
+    copy_program_folder "$prepared" "$1"
+}
+
 # start_program FOLDER [VARIABLE=VALUE...] [-- ARGUMENTS...]: starts the program of a folder in the
 # background, with those variables and arguments; sets QPID.
 start_program() {

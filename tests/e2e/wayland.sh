@@ -21,11 +21,7 @@ done
 [ "$(id -u)" = 0 ] || { echo "SKIP: the Wayland check runs sway as another user, which needs root"; exit 77; }
 
 e2e_init
-if [ -z "$prepared" ] || [ ! -s "$prepared/signatures" ]; then
-    prepared="$E2E_WORK/prepared"
-    prepare_data "$exe" "$prepared"
-fi
-copy_program_folder "$prepared" "$exe"
+use_prepared_program "$exe" "$prepared"
 
 PLAYER=nobody
 chmod 711 "$E2E_WORK"
