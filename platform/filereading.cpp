@@ -172,6 +172,18 @@ QString notEnoughMemoryFor(QSize size)
         .arg(size.height());
 }
 
+QSize readPictureSize(const QByteArray &path, const PictureCap &cap)
+{
+    FileContents file = readRegularFile(path, cap.bytes);
+    if (file.status != FileStatus::Read)
+        return {};
+    QBuffer buffer(&file.bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    const QSize size = declaredSize(file.bytes, reader);
+    return size.isValid() && fits(size, cap) ? size : QSize();
+}
+
 PictureReading readPictureFile(const QByteArray &path, const PictureCap &cap)
 {
     Images read = readImages(path, cap, 1);

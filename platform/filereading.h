@@ -43,6 +43,10 @@ struct PictureReading {
 // cannot be read, holds no picture, is beyond the cap or needs more memory than there is, why not.
 PictureReading readPictureFile(const QByteArray &path, const PictureCap &cap);
 
+// The size a picture file's header declares, read without decoding the picture; invalid when the
+// file cannot be read, holds no picture or is beyond the cap.
+QSize readPictureSize(const QByteArray &path, const PictureCap &cap);
+
 // Why a picture of that size could not be had for want of memory, fit to follow the picture's name.
 QString notEnoughMemoryFor(QSize size);
 

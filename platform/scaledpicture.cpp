@@ -59,11 +59,17 @@ QPixmap readDoubleSizePicture(const QByteArray &path, QSize single, const Pictur
 
 QPixmap readPictureForRatio(const QByteArray &path, const PictureCap &cap, qreal ratio, QString *reason)
 {
+    // Above 1 the 1x picture only gives its size, from its header: a turn then decodes one
+    // picture, not two.
+    if (ratio > 1) {
+        if (const QSize single = readPictureSize(path, cap); single.isValid()) {
+            QPixmap sharp = readDoubleSizePicture(path, single, cap, ratio);
+            if (!sharp.isNull())
+                return sharp;
+        }
+    }
     const QImage single = readPicture(path, cap, reason);
-    if (single.isNull())
-        return {};
-    QPixmap sharp = readDoubleSizePicture(path, single.size(), cap, ratio);
-    return sharp.isNull() ? QPixmap::fromImage(single) : sharp;
+    return single.isNull() ? QPixmap() : QPixmap::fromImage(single);
 }
 
 QPixmap resourcePictureForRatio(const QString &resource, qreal ratio)
