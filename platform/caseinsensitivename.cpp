@@ -15,13 +15,13 @@ namespace {
 
 constexpr char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
+} // namespace
+
 bool equalIgnoringCase(QByteArrayView a, QByteArrayView b)
 {
     return a.size() == b.size()
            && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return asciiLower(x) == asciiLower(y); });
 }
-
-} // namespace
 
 QByteArray findNameIgnoringCase(int folder, QByteArrayView name, const QList<QByteArrayView> &preferred)
 {

@@ -1,6 +1,8 @@
 // Reading and editing a settings file in memory without disturbing its other lines.
 #include "savegame/profile.h"
 
+#include "platform/caseinsensitivename.h"
+
 #include <cstring>
 
 namespace quintrel {
@@ -131,7 +133,7 @@ KeyLocation locateKey(QByteArrayView bytes, QByteArrayView section, QByteArrayVi
         case LineKind::Section:
             if (location.sectionFound)
                 return location; // only the first matching section counts
-            if (profileNamesEqual(parsed.name, section)) {
+            if (equalIgnoringCase(parsed.name, section)) {
                 location.sectionFound = true;
                 location.insertAt = line.next;
                 location.insertNeedsLineEnd = line.next == line.end;
@@ -144,7 +146,7 @@ KeyLocation locateKey(QByteArrayView bytes, QByteArrayView section, QByteArrayVi
         case LineKind::Key:
             if (!location.sectionFound)
                 break;
-            if (profileNamesEqual(parsed.name, key)) {
+            if (equalIgnoringCase(parsed.name, key)) {
                 location.keyFound = true;
                 location.value = parsed.value;
                 location.valueBegin = parsed.equals + 1;
@@ -161,8 +163,6 @@ KeyLocation locateKey(QByteArrayView bytes, QByteArrayView section, QByteArrayVi
     return location;
 }
 
-constexpr char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
 } // namespace
 
 QByteArrayView trimProfileBlanks(QByteArrayView text)
@@ -174,17 +174,6 @@ QByteArrayView trimProfileBlanks(QByteArrayView text)
     while (end > begin && isProfileBlank(text[end - 1]))
         --end;
     return text.sliced(begin, end - begin);
-}
-
-bool profileNamesEqual(QByteArrayView a, QByteArrayView b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (qsizetype i = 0; i < a.size(); ++i) {
-        if (asciiLower(a[i]) != asciiLower(b[i]))
-            return false;
-    }
-    return true;
 }
 
 QList<std::optional<QByteArrayView>> sectionValues(QByteArrayView bytes, QByteArrayView section,
@@ -202,13 +191,13 @@ QList<std::optional<QByteArrayView>> sectionValues(QByteArrayView bytes, QByteAr
         case LineKind::BrokenSection:
             if (inSection)
                 return values; // only the first matching section counts
-            inSection = parsed.kind == LineKind::Section && profileNamesEqual(parsed.name, section);
+            inSection = parsed.kind == LineKind::Section && equalIgnoringCase(parsed.name, section);
             break;
         case LineKind::Key:
             if (!inSection)
                 break;
             for (qsizetype i = 0; i < keys.size(); ++i) {
-                if (!values[i] && profileNamesEqual(parsed.name, keys[i])) {
+                if (!values[i] && equalIgnoringCase(parsed.name, keys[i])) {
                     values[i] = parsed.value;
                     --missing;
                 }

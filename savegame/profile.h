@@ -68,7 +68,5 @@ constexpr bool isProfileBlank(char c) { return c == ' ' || c == '\t'; }
 // The text without the blanks at its two ends.
 QByteArrayView trimProfileBlanks(QByteArrayView text);
 
-// Compares two names without regard to ASCII case.
-bool profileNamesEqual(QByteArrayView a, QByteArrayView b);
 
 } // namespace quintrel
