@@ -66,7 +66,10 @@ void BoardView::redraw()
         const std::optional<Placement> shown = m_game.shown(p);
         const bool marked = m_game.isMarked(p);
         const bool cursor = m_cursorShown && p == m_cursor;
-        if (shown != t->placement() || marked != t->isMarked() || cursor != t->isCursorShown())
+        // What a screen reader says of a tile and its handle depends on its card and its mark only:
+        // worded again when one of them changes (and the first time), not at every step or key.
+        const bool cardOrMarkChanged = shown != t->placement() || marked != t->isMarked();
+        if (cardOrMarkChanged || cursor != t->isCursorShown())
             changed += t->geometry();
         if (shown != t->placement()) {
             QString failure;
@@ -80,8 +83,10 @@ void BoardView::redraw()
         }
         t->setMarked(marked);
         t->setCursorShown(cursor);
-        setAccessibleNameOf(t, TileWords::tile(m_game, p));
-        setAccessibleNameOf(spinHandle(p), TileWords::spinHandle(m_game, p));
+        if (cardOrMarkChanged || t->accessibleName().isEmpty()) {
+            setAccessibleNameOf(t, TileWords::tile(m_game, p));
+            setAccessibleNameOf(spinHandle(p), TileWords::spinHandle(m_game, p));
+        }
     }
     // On the screen now, in one go: a step's picture is there before the pause after it begins.
     if (!changed.isEmpty())
