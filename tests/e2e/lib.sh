@@ -14,6 +14,7 @@ E2E_PIDS=()
 
 die() {
     echo "FAIL: $*" >&2
+    program_state >&2
     if [ -n "${E2E_WORK:-}" ] && [ -n "${DISPLAY:-}" ]; then
         $IM_IMPORT -display "$DISPLAY" -window root "$E2E_WORK/failure.png" 2>/dev/null &&
             echo "  (screen at the failure: $E2E_WORK/failure.png, kept)" >&2 && E2E_KEEP=1
@@ -21,6 +22,20 @@ die() {
     exit 1
 }
 note() { echo "  $*"; }
+
+# What the program was doing when a check failed: whether it had ended, and with which status, or
+# where each of its threads was.
+program_state() {
+    [ -n "${QPID:-}" ] || return 0
+    if ! kill -0 "$QPID" 2>/dev/null || [ "$(awk '{print $3}' "/proc/$QPID/stat" 2>/dev/null)" = Z ]; then
+        wait "$QPID" 2>/dev/null
+        echo "  (the program had ended, with status $?)"
+    elif command -v gdb >/dev/null; then
+        echo "  (the program was still running; its threads:)"
+        timeout 30 gdb -p "$QPID" -batch -ex 'thread apply all bt 15' 2>/dev/null | grep -E '^(#|Thread)' |
+            head -n 60 | sed 's/^/    /'
+    fi
+}
 
 # Milliseconds, from bash itself: the polls below run every few milliseconds, and a process
 # started for each reading of the clock would cost more than what they poll.
