@@ -118,13 +118,8 @@ else
     note "the nine tiles show the reduced 2x pictures on one ${PITCH}-pixel grid (origin moved by $ORIGIN)"
 fi
 
-exit_through() {
-    press_in "$BOARD_ID" alt+f
-    wait_for 5 "the menu to open" popup_open
-    xdotool key x
-    wait_for_exit 10
-    [ "$STATUS" = 0 ] || die "the program ended with status $STATUS"
-}
-exit_through
+menu_command f x
+wait_for_exit 10
+[ "$STATUS" = 0 ] || die "the program ended with status $STATUS"
 no_crash_report || die "the program reported: $(cat "$E2E_WORK/program.err")"
 echo "PASS: hidpi at ${ratio}x"

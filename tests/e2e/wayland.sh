@@ -136,7 +136,7 @@ note "the start position is dealt"
 # The keyboard cursor starts on tile 1: select it, move right, swap with tile 2.
 keys -k Return -k Right -k Return
 # shellcheck disable=SC2086
-board_shows $SWAPPED || { nap 2; board_shows $SWAPPED; } || die_on_screen "the board does not show the swap of tiles 1 and 2"
+wait_until 5 board_shows $SWAPPED || die_on_screen "the board does not show the swap of tiles 1 and 2"
 note "tiles 1 and 2 swapped by keys"
 
 keys -M alt -k f -m alt -k s
@@ -150,8 +150,7 @@ note "game.ini holds the swap: $(tr -d '\r' <"$FOLDER/game.ini" | grep -c '=') k
 keys -k Return
 keys -M alt -k f -m alt -k x
 exited() { ! kill -0 "$QPID" 2>/dev/null; }
-for _ in $(seq 200); do exited && break; nap 0.05; done
-exited || die_on_screen "the program did not end after File > Exit"
+wait_until 10 exited || die_on_screen "the program did not end after File > Exit"
 wait "$QPID"
 status=$?
 [ "$status" = 0 ] || die "the program ended with status $status: $(cat "$E2E_WORK/program.err")"
