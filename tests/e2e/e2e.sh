@@ -430,9 +430,9 @@ start_accessibility_bus() {
     "$python" -c 'import pyatspi' 2>/dev/null || die "$python cannot import pyatspi: run ./test.sh, which installs python3-pyatspi"
     bus=$(dbus-daemon --session --fork --print-address=1 --print-pid=1) || die "no session bus: $bus"
     export DBUS_SESSION_BUS_ADDRESS=${bus%%$'\n'*}
-    E2E_PIDS+=("${bus##*$'\n'}")
+    own_process "${bus##*$'\n'}"
     "$launcher" --launch-immediately >"$E2E_WORK/at-spi.log" 2>&1 &
-    E2E_PIDS+=($!)
+    own_process $!
 }
 
 check_screenreader() {

@@ -47,18 +47,41 @@ nap() {
     read -rt "$1" -u "$E2E_NAP_FD" || true
 }
 
-# Kills what this run started, newest first, by process id, and removes the work folder.
+# The start time of a process (clock ticks after boot): it tells the process apart from a later one
+# given the same number once this one has ended. Nothing when no process has that number.
+process_start() {
+    local stat fields
+    read -r stat <"/proc/$1/stat" 2>/dev/null || return 0
+    read -ra fields <<<"${stat##*) }"
+    echo "${fields[19]}"
+}
+
+# own_process PID: a process this run started, to be ended with it.
+own_process() { E2E_PIDS+=("$1:$(process_start "$1")"); }
+
+# Kills what this run started, newest first, and removes the work folder. Numbers are given out
+# again once a process has ended (there are only 32768 of them, and a test run starts many more
+# processes than that), so a process is killed only while it is still the one this run started:
+# otherwise one check's cleanup could kill another check's X server or program.
 e2e_cleanup() {
-    local i
+    local i entry
+    still_own() { [ -n "${1#*:}" ] && [ "$(process_start "${1%%:*}")" = "${1#*:}" ]; }
     for ((i = ${#E2E_PIDS[@]} - 1; i >= 0; i--)); do
-        kill "${E2E_PIDS[i]}" 2>/dev/null || true
+        entry=${E2E_PIDS[i]}
+        still_own "$entry" && kill "${entry%%:*}" 2>/dev/null
     done
     for ((i = ${#E2E_PIDS[@]} - 1; i >= 0; i--)); do
+        entry=${E2E_PIDS[i]}
         local n=0
-        while kill -0 "${E2E_PIDS[i]}" 2>/dev/null && [ $n -lt 40 ]; do nap 0.05; n=$((n + 1)); done
-        kill -9 "${E2E_PIDS[i]}" 2>/dev/null || true
+        while still_own "$entry" && [ "$(awk '{print $3}' "/proc/${entry%%:*}/stat" 2>/dev/null)" != Z ] &&
+            [ $n -lt 40 ]; do
+            nap 0.05
+            n=$((n + 1))
+        done
+        still_own "$entry" && kill -9 "${entry%%:*}" 2>/dev/null
     done
     if [ -n "${E2E_WORK:-}" ] && [ -z "${E2E_KEEP:-}" ]; then rm -rf "$E2E_WORK"; fi
+    return 0
 }
 
 e2e_init() {
@@ -91,7 +114,7 @@ start_x() {
     : >"$fd_file"
     Xvfb -displayfd 3 -screen 0 ${SCREEN_W}x${SCREEN_H}x24 -nolisten tcp -noreset 3>"$fd_file" \
         >"$E2E_WORK/xvfb.log" 2>&1 &
-    E2E_PIDS+=($!)
+    own_process $!
     local xvfb=$!
     local deadline=$(($(now_ms) + 10000))
     while ! grep -q '^[0-9]' "$fd_file" 2>/dev/null; do
@@ -102,7 +125,7 @@ start_x() {
     export DISPLAY=":$(head -n1 "$fd_file" | tr -d '[:space:]')"
     mkdir -p "$E2E_WORK/config"
     XDG_CONFIG_HOME="$E2E_WORK/config" openbox --sm-disable >"$E2E_WORK/openbox.log" 2>&1 &
-    E2E_PIDS+=($!)
+    own_process $!
     wait_for 10 "openbox to manage the screen" wm_running
 }
 
@@ -236,7 +259,7 @@ start_program() {
     (cd "$E2E_WORK" && exec env XDG_RUNTIME_DIR="$E2E_WORK/runtime" SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}" \
         "${settings[@]}" "$folder/quintrel" "$@") >"$E2E_WORK/program.out" 2>"$E2E_WORK/program.err" &
     QPID=$!
-    E2E_PIDS+=($QPID)
+    own_process "$QPID"
 }
 
 # Nothing on the program's error output that a crash, a sanitizer or an unhandled error leaves.

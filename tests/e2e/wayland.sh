@@ -46,7 +46,7 @@ exec_as_player() {
 (cd "$E2E_WORK" &&
     exec_as_player env WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman sway -c "$E2E_WORK/sway.conf") \
     >"$E2E_WORK/sway.log" 2>&1 &
-E2E_PIDS+=($!)
+own_process $!
 sway_ready() { compgen -G "$runtime/sway-ipc.*.sock" >/dev/null && [ -S "$runtime/wayland-1" ]; }
 wait_for 15 "sway to start" sway_ready
 WAYLAND_DISPLAY=wayland-1
@@ -55,7 +55,7 @@ SWAYSOCK=$(compgen -G "$runtime/sway-ipc.*.sock" | head -n1)
 (cd "$E2E_WORK" && exec_as_player env QT_QPA_PLATFORM=wayland QT_FONT_DPI=96 SDL_AUDIODRIVER=dummy "$FOLDER/quintrel") \
     >"$E2E_WORK/program.out" 2>"$E2E_WORK/program.err" &
 QPID=$!
-E2E_PIDS+=($QPID)
+own_process "$QPID"
 
 # The program's windows as "x y width height<tab>title", one a line: the inside of each window in
 # logical pixels on the output.

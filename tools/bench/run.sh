@@ -77,7 +77,7 @@ for ((i = 1; i <= runs; i++)); do
 
     out=$(cd "$E2E_WORK" && "$probe" startup "$FOLDER/quintrel") || die "quintrel: $out"
     QPID=${out##*pid=}
-    E2E_PIDS+=("$QPID")
+    own_process "$QPID"
     echo "${out%% *}" | cut -d= -f2 >>"$E2E_WORK/q_map"
     if [ "$i" -le "$sessions" ]; then
         splash=""
