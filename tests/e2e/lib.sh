@@ -51,7 +51,7 @@ nap() {
 # given the same number once this one has ended. Nothing when no process has that number.
 process_start() {
     local stat fields
-    read -r stat <"/proc/$1/stat" 2>/dev/null || return 0
+    { read -r stat <"/proc/$1/stat"; } 2>/dev/null || return 0
     read -ra fields <<<"${stat##*) }"
     echo "${fields[19]}"
 }
