@@ -162,7 +162,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     Board reloaded;
     check(fuzzing::readBoardKeyByKey(reread, reloaded) == 18, "a saved board does not read back whole");
     for (int p = 1; p <= PositionCount; ++p) {
-        check(reloaded[p].savedCard == board[p].card && reloaded[p].savedOrientation == board[p].orientation,
+        check(reloaded[p].card == board[p].card && reloaded[p].orientation == board[p].orientation,
               "a saved board reads back different");
     }
     const QByteArray end = reread.lineEnd();

@@ -1,7 +1,8 @@
-// libFuzzer target: the saved-game reader on arbitrary file contents, in memory.
+// libFuzzer target: the saved-game reader and writer on arbitrary file contents, in memory.
 //
 // Whatever the bytes, the reader must stay inside them, find what the key-by-key reader of the
-// settings file finds, and either load a game the board can show or leave the board as it was.
+// settings file finds, and either give a game the board can show or a reason; and a save into them
+// must either be refused or write a file that reads back as exactly the game it saved.
 #include "keybykeyreader.h"
 #include "savegame/savedgame.h"
 
@@ -23,23 +24,16 @@ void check(bool condition, const char *what)
     }
 }
 
-bool looksLikeUtf16(QByteArrayView bytes)
-{
-    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
-        return true;
-    const auto ascii = [](char c) { return c > 0 && c < 0x7F; };
-    return bytes.size() >= 4
-           && ((bytes[1] == '\0' && bytes[3] == '\0' && ascii(bytes[0]) && ascii(bytes[2]))
-               || (bytes[0] == '\0' && bytes[2] == '\0' && ascii(bytes[1]) && ascii(bytes[3])));
-}
-
+// Each of the nine cards once, each in one of the four orientations.
 bool showable(const Board &board)
 {
+    int cards = 0;
     for (int p = 1; p <= PositionCount; ++p) {
-        if (!isCard(board[p].savedCard) || !isOrientation(board[p].savedOrientation))
+        if (!isCard(board[p].card) || !isOrientation(board[p].orientation))
             return false;
+        cards |= 1 << (board[p].card - FirstCard) / 10;
     }
-    return true;
+    return cards == (1 << PositionCount) - 1;
 }
 
 } // namespace
@@ -48,43 +42,48 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArrayView bytes(reinterpret_cast<const char *>(data), qsizetype(size));
 
-    // A board in play whose saved fields an earlier load filled, so that a key the file lacks has
-    // a value to keep; the first input byte empties one of them now and then, as in a fresh run.
-    Board before;
+    // The arrangement an earlier load left, so that a key the file lacks has a value to keep; the
+    // first input byte empties one of its fields now and then, as in a fresh run.
+    Board earlier;
     for (int p = 1; p <= PositionCount; ++p) {
-        before[p].card = startCard(p);
-        before[p].orientation = 1;
-        before[p].savedCard = startCard(PositionCount + 1 - p);
-        before[p].savedOrientation = int16_t(1 + p % OrientationCount);
+        earlier[p].card = startCard(PositionCount + 1 - p);
+        earlier[p].orientation = int16_t(1 + p % OrientationCount);
     }
     if (size > 0 && data[0] % 3 == 0)
-        before[1 + data[0] % PositionCount].savedOrientation = 0;
+        earlier[1 + data[0] % PositionCount].orientation = 0;
 
-    Board board = before;
-    const LoadOutcome outcome = readSavedGameBytes(bytes, board);
-    check(outcome.status == LoadOutcome::Status::Loaded || outcome.status == LoadOutcome::Status::Refused,
-          "an impossible outcome for bytes in memory");
-    check((outcome.status == LoadOutcome::Status::Refused) != outcome.reason.isEmpty(), "a refusal without a reason");
-    if (outcome.status == LoadOutcome::Status::Refused)
-        check(board == before, "a refused game changed the board");
+    const SavedGameReading reading = readSavedGameBytes(bytes, earlier);
+    check(reading.arrangement.has_value() == reading.refusal.isEmpty(), "a refusal without a reason, or both");
+    if (reading.arrangement)
+        check(showable(*reading.arrangement), "a game the board cannot show was taken");
 
-    if (looksLikeUtf16(bytes)) {
-        check(outcome.status == LoadOutcome::Status::Refused && outcome.reason.contains(QLatin1String("UTF-16")),
-              "a UTF-16 file was read");
-        return 0;
+    // A save over these bytes writes a file that a load takes as exactly the game saved.
+    const QByteArray existing = bytes.toByteArray();
+    const Board saved = reading.arrangement ? *reading.arrangement : earlier;
+    if (showable(saved)) {
+        const SavedGameWriting writing = writeSavedGameBytes(&existing, saved);
+        check(writing.bytes.has_value() == (writing.refusal == SavedGameWriting::Refusal::None),
+              "a save neither written nor refused");
+        if (writing.bytes)
+            check(readSavedGameBytes(*writing.bytes, Board()).arrangement == saved, "a save does not read back");
+        // A file that a load takes keeps its other lines.
+        if (reading.arrangement && writing.bytes)
+            check(writing.overSavedGame, "a saved game's other lines were thrown away");
     }
 
+    if (reading.refusal.contains(QLatin1String("UTF-")))
+        return 0;
     // The one-pass reader against the eighteen lookups of the settings-file reader, on the same
     // bytes. Those lookups scan the file eighteen times and would take five times as long as
     // everything else, so they check one input in four, chosen by its hash.
     if (qHash(bytes) % 4 != 0)
         return 0;
-    Board expected = before;
-    const Profile profile(QByteArray::fromRawData(bytes.data(), bytes.size()));
+    Board expected = earlier;
+    const Profile profile(existing);
     const int converted = fuzzing::readBoardKeyByKey(profile, expected);
-    check(outcome.valuesRead == converted, "the readers convert different values");
-    check((outcome.status == LoadOutcome::Status::Loaded) == showable(expected), "a refusal that is not one");
-    if (outcome.status == LoadOutcome::Status::Loaded)
-        check(board == expected, "the readers load different games");
+    check(reading.valuesRead == converted, "the readers convert different values");
+    check(reading.arrangement.has_value() == showable(expected), "a refusal that is not one");
+    if (reading.arrangement)
+        check(*reading.arrangement == expected, "the readers load different games");
     return 0;
 }

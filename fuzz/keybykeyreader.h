@@ -7,8 +7,8 @@
 
 namespace quintrel::fuzzing {
 
-// Each value that converts goes into savedCard or savedOrientation; a missing or unusable one leaves
-// that field as it was. Returns how many values converted.
+// Each value that converts goes into the card or orientation of its position; a missing or unusable
+// one leaves that field as it was. Returns how many values converted.
 inline int readBoardKeyByKey(const Profile &profile, Board &board)
 {
     int converted = 0;
@@ -20,8 +20,8 @@ inline int readBoardKeyByKey(const Profile &profile, Board &board)
         }
     };
     for (int position = 1; position <= PositionCount; ++position) {
-        read(CardSection, cardKey(position), board[position].savedCard);
-        read(OrientationSection, orientationKey(position), board[position].savedOrientation);
+        read(CardSection, cardKey(position), board[position].card);
+        read(OrientationSection, orientationKey(position), board[position].orientation);
     }
     return converted;
 }

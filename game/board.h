@@ -57,16 +57,12 @@ struct Placement {
     friend bool operator==(const Placement &, const Placement &) = default;
 };
 
-// A position of the board: the card lying there, and the card read from the saved game for it,
-// waiting to be laid out by a rebuild.
+// A position of the board: the card lying there, and how it is turned.
 struct Cell {
     int16_t card = 0;
-    int16_t savedCard = 0;
     int16_t orientation = 0;
-    int16_t savedOrientation = 0;
 
     Placement placement() const { return {card, orientation}; }
-    Placement savedPlacement() const { return {savedCard, savedOrientation}; }
 
     friend bool operator==(const Cell &, const Cell &) = default;
 };

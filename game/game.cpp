@@ -17,7 +17,7 @@ TileClick Game::clickTile(int position)
 {
     checkPosition(position);
     TileClick click;
-    if (m_won || m_swapPartner != 0)
+    if (m_won || m_stepsLeft)
         return click;
     if (position == m_selection) {
         click.action = TileAction::Deselect;
@@ -28,7 +28,7 @@ TileClick Game::clickTile(int position)
     } else {
         click.action = TileAction::Swap;
         m_swapPartner = position;
-        click.steps = {{Step::Kind::Wait, 0, {}, true}, {Step::Kind::EndSwap, 0, {}, false}};
+        click.steps = handOut({{Step::Kind::Wait, 0, {}, true}, {Step::Kind::EndSwap, 0, {}, false}});
     }
     return click;
 }
@@ -54,7 +54,7 @@ Change Game::turn(int position)
 {
     checkPosition(position);
     Change change;
-    if (m_won || m_swapPartner != 0)
+    if (m_won || m_stepsLeft)
         return change;
     // A turn also ends a pending swap: the selected tile loses its mark.
     m_selection = 0;
@@ -72,6 +72,13 @@ void Game::clearTiles()
     m_selection = 0;
     m_swapPartner = 0;
     m_won = false;
+    m_rebuilding = false;
+}
+
+std::vector<Step> Game::handOut(std::vector<Step> steps)
+{
+    m_stepsLeft = !steps.empty();
+    return steps;
 }
 
 std::vector<Step> Game::newGame()
@@ -83,29 +90,31 @@ std::vector<Step> Game::newGame()
         m_board[p].orientation = 1;
         steps.push_back({Step::Kind::ShowCard, p, m_board[p].placement(), p < PositionCount});
     }
-    return steps;
+    return handOut(std::move(steps));
 }
 
 std::vector<Step> Game::rebuild()
 {
     clearTiles();
+    m_rebuilding = true;
     std::vector<Step> steps;
     for (int p = 1; p <= PositionCount; ++p)
-        steps.push_back({Step::Kind::ShowCard, p, m_board[p].savedPlacement(), true});
+        steps.push_back({Step::Kind::ShowCard, p, m_saved[p].placement(), true});
     steps.push_back({Step::Kind::EndRebuild, 0, {}, false});
-    return steps;
+    return handOut(std::move(steps));
 }
 
 void Game::finishRebuild()
 {
-    for (int p = 1; p <= PositionCount; ++p) {
-        m_board[p].card = m_board[p].savedCard;
-        m_board[p].orientation = m_board[p].savedOrientation;
-    }
+    m_board = m_saved;
+    m_rebuilding = false;
 }
 
 Change Game::play(const Step &step)
 {
+    // A sequence ends with its one step that has no pause after it.
+    if (!step.pauseAfter)
+        m_stepsLeft = false;
     switch (step.kind) {
     case Step::Kind::Wait:
         break;
@@ -119,14 +128,6 @@ Change Game::play(const Step &step)
         break;
     }
     return {};
-}
-
-void Game::setSavedFields(const Board &from)
-{
-    for (int p = 1; p <= PositionCount; ++p) {
-        m_board[p].savedCard = from[p].savedCard;
-        m_board[p].savedOrientation = from[p].savedOrientation;
-    }
 }
 
 void Game::testWin(Change &change)

@@ -62,6 +62,10 @@ public:
     bool isWon() const { return m_won; }
     // A swap waits for finishSwap(): the two tiles are marked and nothing else may move.
     bool isSwapping() const { return m_swapPartner != 0; }
+    // A deal, a swap or a rebuild has handed out steps that have not all been played: from
+    // newGame(), rebuild() or a swapping click until its last step, the one without a pause after
+    // it. Meanwhile clicks and turns do nothing, so a move never acts on an unfinished one.
+    bool hasStepsLeft() const { return m_stepsLeft; }
 
     // A click on a tile. Select and Deselect are complete. Swap marks the clicked tile too; its
     // steps then pause with both marks shown and change the cards' places.
@@ -70,34 +74,45 @@ public:
     // Turns the card a quarter turn clockwise. A pending selection ends first.
     Change turn(int position);
 
+    // The arrangement of the last saved game read (cards and orientations), waiting to be laid out
+    // by a rebuild and kept after it; all zero until a saved game has been read. A load that lacks
+    // a value keeps the one before.
+    const Board &savedArrangement() const { return m_saved; }
+    void setSavedArrangement(const Board &arrangement) { m_saved = arrangement; }
+
+    // What a save writes: the board, except during a rebuild, where the board still holds the
+    // previous game until the last step: then the arrangement being laid out, the game that the
+    // rebuild ends with.
+    const Board &boardToSave() const { return m_rebuilding ? m_saved : m_board; }
+
     // The start position (card 1000 + 10 x p in orientation 1 on every position p), no selection,
     // not won, every tile empty. The steps deal the nine pictures, each with a pause after it but
-    // the last. The saved fields stay as they are.
+    // the last. The saved arrangement stays as it is.
     std::vector<Step> newGame();
 
-    // Rebuilds the board from the saved fields: no selection, not won, every tile empty. The steps
-    // lay out the saved cards, each followed by a pause, and last make the saved fields the board's
-    // cards: until then the board keeps the previous game.
+    // Rebuilds the board from the saved arrangement: no selection, not won, every tile empty. The
+    // steps lay out the saved cards, each followed by a pause, and last make the saved arrangement
+    // the board's: until then the board keeps the previous game.
     std::vector<Step> rebuild();
 
     // Carries out one step of a deal, a swap or a rebuild.
     Change play(const Step &step);
 
-    // Takes savedCard and savedOrientation of every position from another board (the saved game
-    // just read); nothing else changes.
-    void setSavedFields(const Board &from);
-
 private:
+    std::vector<Step> handOut(std::vector<Step> steps);
     Change finishSwap();
     void finishRebuild();
     void testWin(Change &change);
     void clearTiles();
 
     Board m_board;
+    Board m_saved;
     std::array<std::optional<Placement>, PositionCount> m_shown{};
     int m_selection = 0;
     int m_swapPartner = 0;
     bool m_won = false;
+    bool m_stepsLeft = false;
+    bool m_rebuilding = false;
 };
 
 } // namespace quintrel

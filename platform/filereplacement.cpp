@@ -2,7 +2,6 @@
 // after saves that were killed half way.
 #include "platform/filereplacement.h"
 
-#include "platform/gamefolders.h"
 #include "platform/regularfile.h"
 
 #include <QRandomGenerator>
@@ -112,17 +111,12 @@ bool writeAll(int fd, QByteArrayView bytes)
 
 } // namespace
 
-bool replaceFile(const FolderLock &folder, const QByteArray &name, QByteArrayView bytes,
-                 std::optional<unsigned> permissions, QString *reason)
+ReplaceFailure replaceFile(const FolderLock &folder, const QByteArray &name, QByteArrayView bytes, const NewFile &made)
 {
-    auto fail = [&](int error) {
-        if (reason)
-            *reason = QStringLiteral("%1: %2").arg(displayPath(fileIn(folder.path(), name)), qt_error_string(error));
-        return false;
-    };
+    using Stage = ReplaceFailure::Stage;
     const int dir = folder.folder();
     if (dir < 0)
-        return fail(EBADF);
+        return {Stage::Create, EBADF};
     if (folder.isHeld())
         removeLeftovers(dir, name);
 
@@ -130,30 +124,32 @@ bool replaceFile(const FolderLock &folder, const QByteArray &name, QByteArrayVie
     FileDescriptor file;
     for (int attempt = 0; attempt < 16 && !file.isOpen(); ++attempt) {
         temporary = temporaryName(name);
-        // Private until it has its permissions.
+        // Private until it has its permissions and its group.
         file.reset(::openat(dir, temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
-                            permissions ? 0600 : 0666));
+                            made.permissions || made.group ? 0600 : 0666));
         if (!file.isOpen() && errno != EEXIST)
-            return fail(errno);
+            return {Stage::Create, errno};
     }
     if (!file.isOpen())
-        return fail(EEXIST);
+        return {Stage::Create, EEXIST};
 
-    auto failAndRemove = [&](int error) {
+    auto failAndRemove = [&](Stage stage, int error) {
         file.reset();
         ::unlinkat(dir, temporary.constData(), 0);
-        return fail(error);
+        return ReplaceFailure{stage, error};
     };
-    // Only the read and write bits carry over. A set-user-ID, set-group-ID or execute bit would
-    // make the saved game a program of the player who saves, with bytes that another user may
-    // have put there.
-    if (permissions && ::fchmod(file.get(), *permissions & 0666) != 0)
-        return failAndRemove(errno);
+    // Only the player's own groups can be given, and only the read and write bits carry over: a
+    // set-user-ID, set-group-ID or execute bit would make the saved game a program of the player
+    // who saves, with bytes that another user may have put there.
+    if (made.group && ::fchown(file.get(), uid_t(-1), gid_t(*made.group)) != 0)
+        return failAndRemove(errno == EPERM ? Stage::Group : Stage::Write, errno);
+    if (made.permissions && ::fchmod(file.get(), *made.permissions & 0666) != 0)
+        return failAndRemove(Stage::Write, errno);
     if (!writeAll(file.get(), bytes) || ::fsync(file.get()) != 0 || !file.close())
-        return failAndRemove(errno);
+        return failAndRemove(Stage::Write, errno);
     if (::renameat(dir, temporary.constData(), dir, name.constData()) != 0)
-        return failAndRemove(errno);
-    return true;
+        return failAndRemove(Stage::Write, errno);
+    return {};
 }
 
 } // namespace quintrel

@@ -6,11 +6,29 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QString>
 
 #include <optional>
 
 namespace quintrel {
+
+// What a new file takes over from the one it replaces: its permission bits (of which only the read
+// and write bits carry over; otherwise the usual ones of a new file, 0666 less the umask), and a
+// group of the player's other than the usual one.
+struct NewFile {
+    std::optional<unsigned> permissions;
+    std::optional<unsigned> group;
+};
+
+struct ReplaceFailure {
+    enum class Stage {
+        None,   // replaced
+        Create, // the temporary file could not be made
+        Group,  // the group could not be given: the player is not a member of it
+        Write,  // writing, syncing or renaming failed
+    };
+    Stage stage = Stage::None;
+    int error = 0;
+};
 
 // Replaces the file name in the locked folder with bytes.
 //
@@ -20,15 +38,9 @@ namespace quintrel {
 // of the program. A link under the name is replaced by the new file, never followed, so nothing is
 // ever written outside the folder. The new file belongs to the player who saves.
 //
-// permissions: those of the file replaced, when the new one should keep them; otherwise the new
-// file gets the usual ones of a new file (0666 less the umask).
-//
 // A save that was killed before its rename leaves its temporary file behind; the next save of the
 // same name removes such leftovers, and only them, and only while it holds the folder's lock: no
 // other save is then between creating its temporary file and renaming it.
-//
-// False, with the reason fit to show in *reason, when the file could not be replaced.
-bool replaceFile(const FolderLock &folder, const QByteArray &name, QByteArrayView bytes,
-                 std::optional<unsigned> permissions, QString *reason);
+ReplaceFailure replaceFile(const FolderLock &folder, const QByteArray &name, QByteArrayView bytes, const NewFile &made);
 
 } // namespace quintrel

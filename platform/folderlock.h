@@ -15,6 +15,10 @@ namespace quintrel {
 // within it fails and says why.
 inline constexpr auto FolderLockWait = std::chrono::milliseconds(500);
 
+// The name the system gives the game's process: a lock held by a process of another name is
+// another program's, not a save of the game's.
+inline constexpr char QuintrelProcessName[] = "quintrel";
+
 // An exclusive lock on a folder (flock on the folder itself), held from construction until it goes.
 // A lock belongs to one opening of the folder, so two openings exclude each other even within one
 // process.

@@ -23,11 +23,12 @@ Translations::Translations(const QLocale &locale)
 {
     // uiLanguages() lists the session's languages in order ("de-DE", "de", ...). Loading by locale
     // would skip an English that comes first and take the next language on the list: English is
-    // a language of its own here, the one the sources are written in.
+    // a language of its own here, the one the sources are written in. Qt puts "C" after a language
+    // it does not know ("tlh:fr" gives "tlh", "C", "fr", ...): that one is passed over for the next.
     for (QString name : locale.uiLanguages()) {
         name.replace(u'-', u'_');
         const QString language = name.section(u'_', 0, 0);
-        if (language == QLatin1String("en") || language == QLatin1String("C"))
+        if (language == QLatin1String("en"))
             return;
         if (m_program.load(QStringLiteral("quintrel_") + name, QLatin1String(ProgramTranslations))
             || m_program.load(QStringLiteral("quintrel_") + language, QLatin1String(ProgramTranslations))) {
@@ -58,6 +59,9 @@ void Translations::install()
 {
     if (m_installed || m_language == QLatin1String("en"))
         return;
+    // Numbers in the texts are written as the texts' language writes them ("0,5" in German), even
+    // when the session's own locale is another or one Qt does not know.
+    QLocale::setDefault(QLocale(m_language));
     QCoreApplication::installTranslator(&m_qt);
     QCoreApplication::installTranslator(&m_program);
     m_installed = true;

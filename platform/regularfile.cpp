@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 
 #include <cerrno>
-#include <climits>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -28,6 +27,8 @@ void FileDescriptor::reset(int fd)
 
 namespace {
 
+constexpr int ReadFlags = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+
 FileContents failure(FileStatus status, int error = 0)
 {
     FileContents result;
@@ -40,9 +41,10 @@ FileContents failedCall() { return failure(errno == ENOENT ? FileStatus::Missing
 
 bool isSameFile(const struct stat &a, const struct stat &b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
 
-// The whole of the opened file, which must be the regular file that was looked at as named. One
-// byte more than the cap tells a file that grew since it was looked at.
-FileContents readOpened(int fd, const struct stat &named, qsizetype cap)
+} // namespace
+
+// One byte more than the cap tells a file that grew since it was looked at.
+FileContents readOpenedFile(int fd, const struct stat &named, qsizetype cap)
 {
     struct stat opened {};
     if (::fstat(fd, &opened) != 0)
@@ -72,70 +74,29 @@ FileContents readOpened(int fd, const struct stat &named, qsizetype cap)
     }
     bytes.truncate(got);
     result.status = FileStatus::Read;
-    result.permissions = opened.st_mode & 07777;
     return result;
 }
 
-constexpr int ReadFlags = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
-
-// The file at path relative to folder, looked at before it is opened so that a pipe never blocks
-// and a device is never opened. extraFlags: O_NOFOLLOW where a link must not be read through.
-FileContents readAt(int folder, const char *path, int extraFlags, qsizetype cap, uid_t owner = uid_t(-1))
+// The file is looked at before it is opened so that a pipe never blocks and a device is never
+// opened.
+FileContents readRegularFile(const QByteArray &path, qsizetype cap)
 {
     struct stat named {};
-    if (::fstatat(folder, path, &named, (extraFlags & O_NOFOLLOW) ? AT_SYMLINK_NOFOLLOW : 0) != 0)
+    if (::stat(path.constData(), &named) != 0)
         return failedCall();
     if (!S_ISREG(named.st_mode))
         return failure(FileStatus::NotRegular);
-    if (owner != uid_t(-1) && named.st_uid != owner)
-        return failure(FileStatus::LinkNotFollowed);
     if (named.st_size > cap)
         return failure(FileStatus::TooLarge);
-    const FileDescriptor file(::openat(folder, path, ReadFlags | extraFlags));
+    const FileDescriptor file(::open(path.constData(), ReadFlags));
     if (!file.isOpen())
-        return errno == ELOOP ? failure(FileStatus::NotRegular) : failedCall();
-    FileContents result = readOpened(file.get(), named, cap);
-    if (result.status == FileStatus::Read)
-        result.writable = ::faccessat(folder, path, W_OK, AT_EACCESS) == 0;
-    return result;
-}
-
-} // namespace
-
-FileContents readRegularFile(const QByteArray &path, qsizetype cap)
-{
-    return readAt(AT_FDCWD, path.constData(), 0, cap);
+        return failedCall();
+    return readOpenedFile(file.get(), named, cap);
 }
 
 FileDescriptor openFolder(const QByteArray &path)
 {
     return FileDescriptor(::open(path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-}
-
-FileContents readFileIn(int folder, const QByteArray &name, qsizetype cap)
-{
-    // The link itself is held open while its owner and its contents are read, so that both come
-    // from one and the same link even if another user swaps the name meanwhile.
-    const FileDescriptor link(::openat(folder, name.constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
-    if (!link.isOpen())
-        return failedCall();
-    struct stat info {};
-    if (::fstatat(link.get(), "", &info, AT_EMPTY_PATH) != 0)
-        return failure(FileStatus::Failed, errno);
-    if (!S_ISLNK(info.st_mode))
-        return readAt(folder, name.constData(), O_NOFOLLOW, cap);
-
-    const uid_t player = ::geteuid();
-    if (info.st_uid != player)
-        return failure(FileStatus::LinkNotFollowed);
-    QByteArray target(PATH_MAX, Qt::Uninitialized);
-    const ssize_t length = ::readlinkat(link.get(), "", target.data(), size_t(target.size()));
-    if (length < 0 || length >= target.size())
-        return failure(FileStatus::Failed, length < 0 ? errno : ENAMETOOLONG);
-    target.truncate(length);
-    // Relative to the link's folder, as the system reads it; the file it finally leads to must be
-    // the player's too.
-    return readAt(folder, target.constData(), 0, cap, player);
 }
 
 QString describeCap(qsizetype bytes)

@@ -5,14 +5,13 @@
 #include <QByteArray>
 #include <QString>
 
+struct stat;
+
 namespace quintrel {
 
 // The caps, each far beyond any real file of its kind and still small enough to read at once.
 // Anything larger is no file of the game's and is treated like an unreadable one.
 //
-// The saved game: the game writes some 250 bytes; the cap leaves room for any amount of hand-made
-// comments and still reads in milliseconds.
-inline constexpr qsizetype SavedGameCap = 4 << 20;
 // A sound (the move sounds, held in memory for the whole game, and the applause): the game's own
 // are 1 to 115 KB; 16 MiB holds a minute and a half of CD-quality stereo.
 inline constexpr qsizetype SoundCap = 16 << 20;
@@ -46,17 +45,13 @@ enum class FileStatus {
     NotRegular,      // a folder, a pipe, a device, a socket
     TooLarge,        // beyond the cap
     Failed,          // could not be opened or read; error says why
-    LinkNotFollowed, // a link that readFileIn does not read through (see there)
+    LinkNotFollowed, // a link that is not read through (see folderfile.h)
 };
 
 struct FileContents {
     FileStatus status = FileStatus::Failed;
     QByteArray bytes; // the whole file, when Read
     int error = 0;    // errno of a failure
-    // Of the file read: its permission bits, and whether the player may write it, as a plain write
-    // would find (read-only for the player, or on a read-only file system).
-    unsigned permissions = 0;
-    bool writable = false;
 };
 
 // Owns an open file descriptor and closes it when it goes.
@@ -69,12 +64,28 @@ public:
     ~FileDescriptor() { reset(); }
     FileDescriptor(const FileDescriptor &) = delete;
     FileDescriptor &operator=(const FileDescriptor &) = delete;
+    FileDescriptor(FileDescriptor &&other) noexcept
+        : m_fd(other.release())
+    {
+    }
+    FileDescriptor &operator=(FileDescriptor &&other) noexcept
+    {
+        reset(other.release());
+        return *this;
+    }
 
     int get() const { return m_fd; }
     bool isOpen() const { return m_fd >= 0; }
     // Closes it, with the close's own outcome: a write can fail only here on some file systems.
     bool close();
     void reset(int fd = -1);
+    // Gives the descriptor up without closing it.
+    int release()
+    {
+        const int fd = m_fd;
+        m_fd = -1;
+        return fd;
+    }
 
 private:
     int m_fd;
@@ -86,17 +97,13 @@ private:
 // that grows past the cap while it is read is TooLarge too.
 FileContents readRegularFile(const QByteArray &path, qsizetype cap);
 
+// The whole of an opened file, which must be the regular file that was looked at under its name
+// (named, as fstatat gave it; a file swapped in between is NotRegular), within the cap.
+FileContents readOpenedFile(int fd, const struct stat &named, qsizetype cap);
+
 // The folder at path, open for the *At calls of the file services; not open when that fails
 // (errno says why).
 FileDescriptor openFolder(const QByteArray &path);
-
-// Reads name in the open folder like readRegularFile, with one rule for links, since the folder
-// may be one that other users can write, and a link planted there could lead to any file the
-// player may read: a link is read through only when it belongs to the player (the effective user)
-// and so does the file it leads to. Those two the player made or owns; any other link is
-// LinkNotFollowed, and what it leads to is never opened. The player's own link that leads nowhere
-// is Missing.
-FileContents readFileIn(int folder, const QByteArray &name, qsizetype cap);
 
 // A cap as the player reads it: "4 MiB", "256 KiB".
 QString describeCap(qsizetype bytes);

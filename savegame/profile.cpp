@@ -3,8 +3,6 @@
 
 #include "platform/caseinsensitivename.h"
 
-#include <cstring>
-
 namespace quintrel {
 
 namespace {
@@ -21,7 +19,7 @@ struct Line {
 };
 
 // Walks the lines of a byte string; "\r\n", "\n" and a lone "\r" each end a line. The next '\n'
-// and the next '\r' are found with memchr and remembered until passed, so that a megabyte line is
+// and the next '\r' are found with one search each and remembered until passed, so that a megabyte line is
 // one fast search and a file of nothing but one kind of line end is still read in linear time.
 class LineReader {
 public:
@@ -52,9 +50,8 @@ private:
     qsizetype nextOf(char c, qsizetype &known)
     {
         if (known < m_position) {
-            const char *data = m_bytes.data();
-            const void *found = std::memchr(data + m_position, c, size_t(m_bytes.size() - m_position));
-            known = found ? static_cast<const char *>(found) - data : m_bytes.size();
+            const qsizetype found = m_bytes.indexOf(c, m_position);
+            known = found < 0 ? m_bytes.size() : found;
         }
         return known;
     }

@@ -1,15 +1,11 @@
-// Saving the board into its settings file and reading it back.
+// The saved game's format: reading the arrangement from a file's bytes and writing the board into them.
 #include "savegame/savedgame.h"
 
-#include "platform/caseinsensitivename.h"
-#include "platform/filereplacement.h"
-#include "platform/folderlock.h"
+#include "platform/folderfile.h"
 #include "platform/gamefolders.h"
 #include "platform/regularfile.h"
 
 #include <QCoreApplication>
-
-#include <cerrno>
 
 namespace quintrel {
 
@@ -21,43 +17,45 @@ QByteArray positionKey(const char *word, int position)
     return QByteArray(word) + ' ' + QByteArray::number(position);
 }
 
-// A file written by a Windows editor as "Unicode": with its byte-order mark, or without one, its
-// first two characters ASCII ones each paired with a NUL (random bytes hardly ever look like that).
-// Read as bytes it holds no key the game knows, and a save would add lines in another encoding.
-bool isUtf16(QByteArrayView bytes)
+// Text in UTF-16 or UTF-32, as a Windows editor writes "Unicode": with its byte-order mark, or
+// without one, the characters of a Latin alphabet each taking one byte of the two or four, the
+// others NUL, always at the same places. Read as bytes it holds no key the game knows, and a save
+// would add lines in another encoding. Random bytes and programs hardly ever look like that over
+// the first kilobyte, and a text in one byte per character never does.
+enum class WideText { None, Utf16, Utf32 };
+
+WideText wideTextOf(QByteArrayView bytes)
 {
+    if (bytes.startsWith(QByteArrayView("\xFF\xFE\0\0", 4)) || bytes.startsWith(QByteArrayView("\0\0\xFE\xFF", 4)))
+        return WideText::Utf32;
     if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
-        return true;
-    if (bytes.size() < 4)
-        return false;
-    const auto isAscii = [](char c) { return c > 0 && c < 0x7F; };
-    const auto pairs = [&](int nul, int ascii) {
-        return bytes[nul] == '\0' && bytes[nul + 2] == '\0' && isAscii(bytes[ascii]) && isAscii(bytes[ascii + 2]);
+        return WideText::Utf16;
+    const QByteArrayView start = bytes.first(qMin<qsizetype>(bytes.size(), 1024));
+    // How many units of `width` bytes hold their one non-NUL byte at `at`.
+    auto units = [&start](int width, int at) {
+        qsizetype matching = 0;
+        const qsizetype count = start.size() / width;
+        for (qsizetype unit = 0; unit < count; ++unit) {
+            const QByteArrayView bytesOfUnit = start.sliced(unit * width, width);
+            bool fits = true;
+            for (int i = 0; i < width && fits; ++i)
+                fits = (bytesOfUnit[i] != '\0') == (i == at);
+            matching += fits;
+        }
+        return count >= 2 && matching * 4 >= count * 3;
     };
-    return pairs(1, 0) || pairs(0, 1);
+    if (units(4, 0) || units(4, 3))
+        return WideText::Utf32;
+    if (units(2, 0) || units(2, 1))
+        return WideText::Utf16;
+    return WideText::None;
 }
 
-// A saved game is text: a file with a NUL byte (and not in UTF-16, see above), or one that starts as
-// a script does, is plainly something else, such as a program that another user put under the name.
-// A save does not keep such bytes as lines of the new file, nor their permissions beyond reading
-// and writing (replaceFile): the new file holds the game alone.
-bool isPlainlyNoSavedGame(QByteArrayView bytes) { return bytes.contains('\0') || bytes.startsWith("#!"); }
-
-QString tooLargeReason(const QByteArray &path)
+// What a file holds, as the player can read it: printable ASCII as it is, other bytes as \xNN. The
+// quotation marks around it are each language's own, in the sentence that shows it.
+QString shownValue(QByteArrayView text)
 {
-    return QCoreApplication::translate("quintrel::SavedGame", "the file \"%1\" is too large to be a saved game")
-        .arg(displayPath(path));
-}
-
-QString unreadableReason(const QByteArray &path, const FileContents &file)
-{
-    return QStringLiteral("%1: %2").arg(displayPath(path), describeFileProblem(file, SavedGameCap));
-}
-
-// What the file holds, as the player can read it: printable ASCII as it is, other bytes as \xNN.
-QString quoted(QByteArrayView text)
-{
-    QString shown = QStringLiteral("\"");
+    QString shown;
     for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);
         if (byte >= 0x20 && byte < 0x7F)
@@ -65,7 +63,7 @@ QString quoted(QByteArrayView text)
         else
             shown += QStringLiteral("\\x%1").arg(uint(byte), 2, 16, QLatin1Char('0'));
     }
-    return shown + u'"';
+    return shown;
 }
 
 QList<QByteArray> nineKeys(QByteArray (*key)(int))
@@ -89,11 +87,23 @@ const QList<QByteArray> &orientationKeys()
     return keys;
 }
 
-// The name of the saved-game file in the open folder (see findSavedGameFile).
-QByteArray savedGameName(int folder)
+// A saved game is text: a file with a NUL byte, or one that starts as a script does, is plainly
+// something else, such as a program that another user put under the name, when it holds no game.
+bool isPlainlyNoSavedGame(QByteArrayView bytes)
 {
-    const QByteArray name = findNameIgnoringCase(folder, SavedGameFileName, {"GAME.INI", "game.ini"});
-    return name.isEmpty() ? QByteArray(SavedGameFileName) : name;
+    return (bytes.contains('\0') || bytes.startsWith("#!")) && !readSavedGameBytes(bytes, Board()).arrangement;
+}
+
+QString tooLargeReason(const QByteArray &path)
+{
+    return QCoreApplication::translate("quintrel::SavedGame", "the file \"%1\" is too large to be a saved game")
+        .arg(displayPath(path));
+}
+
+const FolderFileName &savedGameName()
+{
+    static const FolderFileName name{SavedGameFileName, {"GAME.INI", "game.ini"}};
+    return name;
 }
 
 } // namespace
@@ -101,12 +111,6 @@ QByteArray savedGameName(int folder)
 QByteArray cardKey(int position) { return positionKey("Dir", position); }
 
 QByteArray orientationKey(int position) { return positionKey("Tile", position); }
-
-QByteArray findSavedGameFile(const QByteArray &folder)
-{
-    const FileDescriptor dir = openFolder(folder);
-    return fileIn(folder, dir.isOpen() ? savedGameName(dir.get()) : QByteArray(SavedGameFileName));
-}
 
 std::optional<int16_t> convertSavedNumber(QByteArrayView untrimmed)
 {
@@ -162,17 +166,23 @@ void writeBoardToProfile(Profile &profile, const Board &board)
         profile.write(OrientationSection, orientationKey(position), QByteArray::number(board[position].orientation));
 }
 
-LoadOutcome readSavedGameBytes(QByteArrayView bytes, Board &board)
+SavedGameReading readSavedGameBytes(QByteArrayView bytes, const Board &earlier)
 {
-    LoadOutcome outcome;
-    auto refuse = [&outcome](const QString &reason) {
-        outcome.status = LoadOutcome::Status::Refused;
-        outcome.reason = reason;
-        return outcome;
+    SavedGameReading reading;
+    auto refuse = [&reading](const QString &reason) {
+        reading.refusal = reason;
+        return reading;
     };
-    if (isUtf16(bytes))
+    switch (wideTextOf(bytes)) {
+    case WideText::Utf16:
         return refuse(QCoreApplication::translate("quintrel::SavedGame",
                                                   "the file is written in UTF-16, which Quintrel does not read"));
+    case WideText::Utf32:
+        return refuse(QCoreApplication::translate("quintrel::SavedGame",
+                                                  "the file is written in UTF-32, which Quintrel does not read"));
+    case WideText::None:
+        break;
+    }
 
     const auto cards = sectionValues(bytes, CardSection, cardKeys());
     const auto orientations = sectionValues(bytes, OrientationSection, orientationKeys());
@@ -182,155 +192,184 @@ LoadOutcome readSavedGameBytes(QByteArrayView bytes, Board &board)
             return std::nullopt;
         return value->first(qMin(value->size(), qsizetype(SavedValueBufferSize - 1)));
     };
-    Board candidate = board;
+    Board candidate = earlier;
     auto apply = [&](const std::optional<QByteArrayView> &text, int16_t &field) {
         if (!text)
             return;
         if (const std::optional<int16_t> number = convertSavedNumber(*text)) {
             field = *number;
-            ++outcome.valuesRead;
+            ++reading.valuesRead;
         }
     };
     for (int position = 1; position <= PositionCount; ++position) {
-        apply(held(cards[position - 1]), candidate[position].savedCard);
-        apply(held(orientations[position - 1]), candidate[position].savedOrientation);
+        apply(held(cards[position - 1]), candidate[position].card);
+        apply(held(orientations[position - 1]), candidate[position].orientation);
     }
 
-    // A field is out of the set either because the file says so or because it says nothing usable
-    // and no earlier load filled the field in: the message tells which.
+    // A value is out of the set either because the file says so or because it says nothing usable
+    // and no earlier load filled it in: the message tells which.
     // Each reason is one whole sentence for the translators: "no card" and "as the card" read
     // differently from their orientation counterparts in other languages.
     auto problem = [](int position, const std::optional<QByteArrayView> &text, const char *missing,
                       const char *outside) {
         if (!text)
             return QCoreApplication::translate("quintrel::SavedGame", missing).arg(position);
-        return QCoreApplication::translate("quintrel::SavedGame", outside).arg(position).arg(quoted(*text));
+        return QCoreApplication::translate("quintrel::SavedGame", outside).arg(position).arg(shownValue(*text));
     };
+    std::array<int, PositionCount> positionOfCard{};
     for (int position = 1; position <= PositionCount; ++position) {
-        if (!isCard(candidate[position].savedCard))
+        const Cell &cell = candidate[position];
+        if (!isCard(cell.card))
             return refuse(problem(position, held(cards[position - 1]),
                                   QT_TRANSLATE_NOOP("quintrel::SavedGame", "for position %1 it holds no card"),
                                   QT_TRANSLATE_NOOP("quintrel::SavedGame",
-                                                    "for position %1 it holds %2 as the card, which is not one of "
-                                                    "the nine cards 1010, 1020 ... 1090")));
-        if (!isOrientation(candidate[position].savedOrientation))
+                                                    "for position %1 it holds \"%2\" as the card, which is not one "
+                                                    "of the nine cards 1010, 1020 ... 1090")));
+        if (!isOrientation(cell.orientation))
             return refuse(problem(position, held(orientations[position - 1]),
                                   QT_TRANSLATE_NOOP("quintrel::SavedGame", "for position %1 it holds no orientation"),
                                   QT_TRANSLATE_NOOP("quintrel::SavedGame",
-                                                    "for position %1 it holds %2 as the orientation, which is not "
-                                                    "one of the four orientations 1 to 4")));
+                                                    "for position %1 it holds \"%2\" as the orientation, which is "
+                                                    "not one of the four orientations 1 to 4")));
+        // Nine positions and nine cards: a card twice leaves another one out, and the game could
+        // never be won.
+        int &first = positionOfCard[size_t(cell.card - FirstCard) / 10];
+        if (first != 0)
+            return refuse(
+                QCoreApplication::
+                    translate("quintrel::SavedGame",
+                              "it holds card %1 for both position %2 and position %3, and a game holds each card "
+                              "once")
+                        .arg(cell.card)
+                        .arg(first)
+                        .arg(position));
+        first = position;
     }
-    board = candidate;
-    outcome.status = LoadOutcome::Status::Loaded;
-    return outcome;
+    reading.arrangement = candidate;
+    return reading;
 }
 
-LoadOutcome readSavedGame(const QByteArray &folder, Board &board)
+SavedGameWriting writeSavedGameBytes(const QByteArray *existing, const Board &board)
 {
-    const FileDescriptor dir = openFolder(folder);
-    const int openError = errno;
-    FileContents file;
-    QByteArray name = SavedGameFileName;
-    if (dir.isOpen()) {
-        name = savedGameName(dir.get());
-        file = readFileIn(dir.get(), name, SavedGameCap);
-    } else {
-        file.status = openError == ENOENT ? FileStatus::Missing : FileStatus::Failed;
-        file.error = openError;
+    SavedGameWriting writing;
+    Profile profile;
+    if (existing) {
+        switch (wideTextOf(*existing)) {
+        case WideText::Utf16:
+            writing.refusal = SavedGameWriting::Refusal::Utf16;
+            return writing;
+        case WideText::Utf32:
+            writing.refusal = SavedGameWriting::Refusal::Utf32;
+            return writing;
+        case WideText::None:
+            break;
+        }
+        // Neither its bytes are kept as lines of the new file, nor its permissions beyond reading
+        // and writing (replaceFolderFile): the new file holds the game alone.
+        if (!isPlainlyNoSavedGame(*existing)) {
+            profile = Profile(*existing);
+            writing.overSavedGame = true;
+        }
     }
-    const QByteArray path = fileIn(folder, name);
-    LoadOutcome outcome;
-    switch (file.status) {
-    case FileStatus::Read:
-        outcome = readSavedGameBytes(file.bytes, board);
-        break;
-    case FileStatus::Missing:
-        outcome.status = LoadOutcome::Status::NoSavedGame;
-        break;
-    case FileStatus::TooLarge:
-        outcome.status = LoadOutcome::Status::Refused;
-        outcome.reason = tooLargeReason(path);
-        break;
-    case FileStatus::LinkNotFollowed:
-        outcome.status = LoadOutcome::Status::Refused;
-        outcome.reason = unreadableReason(path, file);
-        break;
-    case FileStatus::NotRegular:
-    case FileStatus::Failed:
-        outcome.status = LoadOutcome::Status::Unreadable;
-        outcome.reason = unreadableReason(path, file);
-        break;
+    writeBoardToProfile(profile, board);
+    // A save never writes a file that a load would refuse or read otherwise.
+    if (profile.bytes().size() > SavedGameCap) {
+        writing.refusal = SavedGameWriting::Refusal::TooLarge;
+        return writing;
     }
-    outcome.path = path;
-    return outcome;
+    if (readSavedGameBytes(profile.bytes(), Board()).arrangement != board) {
+        writing.refusal = SavedGameWriting::Refusal::Garbled;
+        return writing;
+    }
+    writing.bytes = profile.bytes();
+    return writing;
 }
 
 SaveOutcome saveBoard(const QByteArray &folder, const Board &board)
 {
+    SavedGameWriting written;
+    const FolderFileWriting writing = replaceFolderFile(folder, savedGameName(), SavedGameCap,
+                                                        [&](const QByteArray *existing) {
+                                                            written = writeSavedGameBytes(existing, board);
+                                                            return Rewrite{written.bytes, {}};
+                                                        });
     SaveOutcome outcome;
-    outcome.path = fileIn(folder, SavedGameFileName);
-    auto end = [&outcome](SaveOutcome::Status status, const QString &reason) {
-        outcome.status = status;
-        outcome.reason = reason;
+    outcome.path = writing.path;
+    const QString shown = displayPath(writing.path);
+    switch (writing.status) {
+    case FolderFileWriting::Status::Written:
+        outcome.status = SaveOutcome::Status::Saved;
         return outcome;
-    };
-
-    // Held from before the old file is read until the new one is in place. A save that cannot
-    // have it says nothing of the old file: the other save may be replacing it at this moment.
-    const FolderLock lock(folder);
-    if (lock.folder() < 0) {
-        return end(SaveOutcome::Status::Failed,
-                   QStringLiteral("%1: %2").arg(displayPath(outcome.path), qt_error_string(lock.openError())));
+    case FolderFileWriting::Status::TooLarge:
+        outcome.reason = tooLargeReason(writing.path);
+        return outcome;
+    case FolderFileWriting::Status::Failed:
+        break;
     }
-    if (!lock.isUsable())
-        return end(SaveOutcome::Status::Failed, lock.problem());
-    const QByteArray name = savedGameName(lock.folder());
-    outcome.path = fileIn(folder, name);
+    outcome.hadSavedGame = writing.oldFileUnchanged && written.overSavedGame;
+    switch (written.refusal) {
+    case SavedGameWriting::Refusal::None:
+        outcome.reason = writing.problem;
+        break;
+    case SavedGameWriting::Refusal::Utf16:
+        outcome.reason =
+            QCoreApplication::translate("quintrel::SavedGame",
+                                        "the file \"%1\" is written in UTF-16, which Quintrel does not write")
+                .arg(shown);
+        break;
+    case SavedGameWriting::Refusal::Utf32:
+        outcome.reason =
+            QCoreApplication::translate("quintrel::SavedGame",
+                                        "the file \"%1\" is written in UTF-32, which Quintrel does not write")
+                .arg(shown);
+        break;
+    case SavedGameWriting::Refusal::Garbled:
+        outcome.reason =
+            QCoreApplication::
+                translate("quintrel::SavedGame",
+                          "the file \"%1\" holds bytes that would keep the game written into it from being "
+                          "read back")
+                    .arg(shown);
+        break;
+    case SavedGameWriting::Refusal::TooLarge:
+        outcome.reason =
+            QCoreApplication::
+                translate("quintrel::SavedGame",
+                          "with its other lines the file \"%1\" would grow larger than %2, and a saved game that "
+                          "large could not be loaded again")
+                    .arg(shown, describeCap(SavedGameCap));
+        break;
+    }
+    return outcome;
+}
 
-    Profile profile;
-    std::optional<unsigned> permissions;
-    const FileContents file = readFileIn(lock.folder(), name, SavedGameCap);
+LoadOutcome readSavedGame(const QByteArray &folder, const Board &earlier)
+{
+    const FolderFileReading file = readFolderFile(folder, savedGameName(), SavedGameCap);
+    LoadOutcome outcome;
+    outcome.path = file.path;
     switch (file.status) {
-    case FileStatus::Missing:
-    // Replaced by a file of the player's own; what the link leads to is never read.
-    case FileStatus::LinkNotFollowed:
-        break;
-    case FileStatus::NotRegular:
-    case FileStatus::Failed:
-        return end(SaveOutcome::Status::NotAttempted, unreadableReason(outcome.path, file));
-    // A file that cannot be read whole, or only in another encoding, is not rewritten: writing
-    // only our keys would throw away the rest of it or mix two encodings in one file.
-    case FileStatus::TooLarge:
-        return end(SaveOutcome::Status::Failed, tooLargeReason(outcome.path));
-    case FileStatus::Read:
-        // A write into a file the player may not write fails and leaves it as it is; so does a save,
-        // although the rename that replaces it would be allowed.
-        if (!file.writable) {
-            outcome.hadSavedGame = !isPlainlyNoSavedGame(file.bytes);
-            return end(SaveOutcome::Status::Failed,
-                       QCoreApplication::translate("quintrel::SavedGame", "the file \"%1\" is read-only")
-                           .arg(displayPath(outcome.path)));
+    case FolderFileReading::Status::Read: {
+        SavedGameReading reading = readSavedGameBytes(file.bytes, earlier);
+        outcome.valuesRead = reading.valuesRead;
+        outcome.reason = reading.refusal;
+        if (reading.arrangement) {
+            outcome.status = LoadOutcome::Status::Loaded;
+            outcome.arrangement = *reading.arrangement;
         }
-        if (isUtf16(file.bytes)) {
-            return end(SaveOutcome::Status::Failed,
-                       QCoreApplication::
-                           translate("quintrel::SavedGame",
-                                     "the file \"%1\" is written in UTF-16, which Quintrel does not write")
-                               .arg(displayPath(outcome.path)));
-        }
-        permissions = file.permissions;
-        if (isPlainlyNoSavedGame(file.bytes))
-            break;
-        outcome.hadSavedGame = true;
-        profile = Profile(file.bytes);
         break;
     }
-
-    writeBoardToProfile(profile, board);
-    QString reason;
-    if (!replaceFile(lock, name, profile.bytes(), permissions, &reason))
-        return end(SaveOutcome::Status::Failed, reason);
-    return end(SaveOutcome::Status::Saved, {});
+    case FolderFileReading::Status::Missing:
+        outcome.status = LoadOutcome::Status::NoSavedGame;
+        break;
+    case FolderFileReading::Status::TooLarge:
+        outcome.reason = tooLargeReason(file.path);
+        break;
+    case FolderFileReading::Status::Failed:
+        outcome.reason = file.problem;
+        break;
+    }
+    return outcome;
 }
 
 } // namespace quintrel

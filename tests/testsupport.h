@@ -40,7 +40,7 @@ inline QStringList folderEntries(const QString &folder)
 inline const QString StartText = QStringLiteral("1010:1 1020:1 1030:1 1040:1 1050:1 1060:1 1070:1 1080:1 1090:1");
 inline const QString Solution1Text = QStringLiteral("1050:3 1090:2 1070:3 1080:4 1010:3 1040:2 1030:3 1060:4 1020:1");
 
-// The cards and orientations of a board written in the notation; the saved fields stay 0.
+// The cards and orientations of a board written in the notation.
 inline Board boardFrom(const QString &text)
 {
     Board board;
@@ -60,14 +60,6 @@ inline QString boardText(const Board &board)
     QStringList cells;
     for (int p = 1; p <= PositionCount; ++p)
         cells << QStringLiteral("%1:%2").arg(board[p].card).arg(board[p].orientation);
-    return cells.join(u' ');
-}
-
-inline QString savedText(const Board &board)
-{
-    QStringList cells;
-    for (int p = 1; p <= PositionCount; ++p)
-        cells << QStringLiteral("%1:%2").arg(board[p].savedCard).arg(board[p].savedOrientation);
     return cells.join(u' ');
 }
 

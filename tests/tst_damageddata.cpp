@@ -11,7 +11,6 @@
 #include <QPlainTextEdit>
 
 #include <cerrno>
-#include <cstring>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -324,7 +323,7 @@ private slots:
         QTest::newRow("a pipe") << QByteArray("<pipe>") << true << "silent";
         QTest::newRow("lone CR line ends") << QByteArray(good).replace("\r\n", "\r") << false << loads;
         QTest::newRow("a card twice") << edited("Dir 2=1090", "Dir 2=1030") << false
-                                      << "1030:2 1030:4 1010:3 1050:1 1070:2 1020:4 1080:3 1040:1 1060:2";
+                                      << "refused: it holds card 1030 for both position 1 and position 2";
         QTest::newRow("a UTF-8 byte-order mark") << "\xEF\xBB\xBF" + good << false << loads;
         QTest::newRow("UTF-16") << utf16 << true << "refused: UTF-16";
     }
@@ -381,8 +380,8 @@ private slots:
         setGameFolders(data, data + "/gone");
         session.board->saveGame();
         QCOMPARE(session.messages.texts(),
-                 QStringList{QStringLiteral("Your game could not be saved: %1/gone/game.ini: %2.")
-                                 .arg(session.folder.path(), QString::fromLocal8Bit(std::strerror(ENOENT)))});
+                 QStringList{QStringLiteral("Your game could not be saved: the folder \"%1/gone\" does not exist.")
+                                 .arg(session.folder.path())});
     }
 
     // The folder's name is kept as the bytes it is: one that is not UTF-8 still finds its data and

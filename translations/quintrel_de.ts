@@ -265,10 +265,124 @@ Das Programm wird jetzt beendet.</translation>
     </message>
 </context>
 <context>
-    <name>quintrel::FolderLock</name>
+    <name>quintrel::FolderFile</name>
     <message>
+        <source>&quot;%1&quot; is a link to a folder, not a file</source>
+        <translation>„%1“ ist eine Verknüpfung zu einem Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder, not a file</source>
+        <translation>„%1“ ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a link to a FIFO (a named pipe), not a file</source>
+        <translation>„%1“ ist eine Verknüpfung zu einer FIFO (einer benannten Pipe), keine Datei</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a FIFO (a named pipe), not a file</source>
+        <translation>„%1“ ist eine FIFO (eine benannte Pipe), keine Datei</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a link to a device, not a file</source>
+        <translation>„%1“ ist eine Verknüpfung zu einem Gerät, keine Datei</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a device, not a file</source>
+        <translation>„%1“ ist ein Gerät, keine Datei</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a link to a socket, not a file</source>
+        <translation>„%1“ ist eine Verknüpfung zu einem Socket, keine Datei</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a socket, not a file</source>
+        <translation>„%1“ ist ein Socket, keine Datei</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a regular file</source>
+        <translation>„%1“ ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a link that is not followed, since it or a link or file it leads to belongs to another user</source>
+        <translation>„%1“ ist eine Verknüpfung, der nicht gefolgt wird, da sie selbst oder eine Verknüpfung oder Datei, zu der sie führt, einem anderen Benutzer gehört</translation>
+    </message>
+    <message>
+        <source>the file &quot;%1&quot; belongs to the user &quot;%2&quot;, and you may not read it</source>
+        <translation>Die Datei „%1“ gehört dem Benutzer „%2“, und Sie dürfen sie nicht lesen</translation>
+    </message>
+    <message>
+        <source>you may not read the file &quot;%1&quot;</source>
+        <translation>Sie dürfen die Datei „%1“ nicht lesen</translation>
+    </message>
+    <message>
+        <source>the file &quot;%1&quot; could not be read: %2</source>
+        <translation>Die Datei „%1“ konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>the file &quot;%1&quot; lies on a read-only file system</source>
+        <translation>Die Datei „%1“ liegt auf einem schreibgeschützten Dateisystem</translation>
+    </message>
+    <message>
+        <source>the file &quot;%1&quot; belongs to the user &quot;%2&quot;, and you may not write it</source>
+        <translation>Die Datei „%1“ gehört dem Benutzer „%2“, und Sie dürfen sie nicht ändern</translation>
+    </message>
+    <message>
+        <source>the file &quot;%1&quot; is read-only</source>
+        <translation>Die Datei „%1“ ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>the file &quot;%1&quot; cannot be written: %2</source>
+        <translation>In die Datei „%1“ kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; does not exist</source>
+        <translation>Der Ordner „%1“ existiert nicht</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a folder</source>
+        <translation>„%1“ ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>you may not open the folder &quot;%1&quot;</source>
+        <translation>Sie dürfen den Ordner „%1“ nicht öffnen</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; could not be opened: %2</source>
+        <translation>Der Ordner „%1“ konnte nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; lies on a read-only file system</source>
+        <translation>Der Ordner „%1“ liegt auf einem schreibgeschützten Dateisystem</translation>
+    </message>
+    <message>
+        <source>you may not write in the folder &quot;%1&quot;</source>
+        <translation>Sie dürfen im Ordner „%1“ nichts schreiben</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; cannot be written: %2</source>
+        <translation>In den Ordner „%1“ kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>the file &quot;%1&quot; is shared with the group &quot;%2&quot;, and a file you save cannot belong to that group, since you are not a member of it</source>
+        <translation>Die Datei „%1“ wird mit der Gruppe „%2“ geteilt, und eine Datei, die Sie speichern, kann dieser Gruppe nicht gehören, da Sie nicht Mitglied der Gruppe sind</translation>
+    </message>
+    <message>
+        <source>the file &quot;%1&quot; could not be written: %2</source>
+        <translation>Die Datei „%1“ konnte nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>quintrel::FolderLock</name>
+    <message numerus="yes">
         <source>another save into the folder &quot;%1&quot; was still going on after %2 seconds</source>
-        <translation>ein anderes Speichern in den Ordner „%1“ lief nach %2 Sekunden noch</translation>
+        <translation>
+            <numerusform>Ein anderer Speichervorgang im Ordner „%1“ lief nach %2 Sekunde noch</numerusform>
+            <numerusform>Ein anderer Speichervorgang im Ordner „%1“ lief nach %2 Sekunden noch</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; is locked by another program, &quot;%2&quot; (process %3), which is not Quintrel</source>
+        <translation>Der Ordner „%1“ ist von einem anderen Programm gesperrt, „%2“ (Prozess %3), das nicht Quintrel ist</translation>
     </message>
 </context>
 <context>
@@ -375,24 +489,40 @@ Das Programm wird jetzt beendet.</translation>
         <translation>für Platz %1 enthält sie keine Karte</translation>
     </message>
     <message>
-        <source>for position %1 it holds %2 as the card, which is not one of the nine cards 1010, 1020 ... 1090</source>
-        <translation>für Platz %1 enthält sie %2 als Karte, und das ist keine der neun Karten 1010, 1020 ... 1090</translation>
-    </message>
-    <message>
         <source>for position %1 it holds no orientation</source>
         <translation>für Platz %1 enthält sie keine Ausrichtung</translation>
     </message>
     <message>
-        <source>for position %1 it holds %2 as the orientation, which is not one of the four orientations 1 to 4</source>
-        <translation>für Platz %1 enthält sie %2 als Ausrichtung, und das ist keine der vier Ausrichtungen 1 bis 4</translation>
-    </message>
-    <message>
-        <source>the file &quot;%1&quot; is read-only</source>
-        <translation>die Datei „%1“ ist schreibgeschützt</translation>
-    </message>
-    <message>
         <source>the file &quot;%1&quot; is written in UTF-16, which Quintrel does not write</source>
         <translation>die Datei „%1“ ist in UTF-16 geschrieben, das Quintrel nicht schreibt</translation>
+    </message>
+    <message>
+        <source>the file is written in UTF-32, which Quintrel does not read</source>
+        <translation>Die Datei ist in UTF-32 geschrieben, das Quintrel nicht liest</translation>
+    </message>
+    <message>
+        <source>for position %1 it holds &quot;%2&quot; as the card, which is not one of the nine cards 1010, 1020 ... 1090</source>
+        <translation>Für Platz %1 ist „%2“ als Karte angegeben, das ist keine der neun Karten 1010, 1020 … 1090</translation>
+    </message>
+    <message>
+        <source>for position %1 it holds &quot;%2&quot; as the orientation, which is not one of the four orientations 1 to 4</source>
+        <translation>Für Platz %1 ist „%2“ als Ausrichtung angegeben, das ist keine der vier Ausrichtungen 1 bis 4</translation>
+    </message>
+    <message>
+        <source>it holds card %1 for both position %2 and position %3, and a game holds each card once</source>
+        <translation>Karte %1 ist sowohl für Platz %2 als auch für Platz %3 angegeben, doch ein Spiel enthält jede Karte nur einmal</translation>
+    </message>
+    <message>
+        <source>the file &quot;%1&quot; is written in UTF-32, which Quintrel does not write</source>
+        <translation>Die Datei „%1“ ist in UTF-32 geschrieben, das Quintrel nicht schreibt</translation>
+    </message>
+    <message>
+        <source>the file &quot;%1&quot; holds bytes that would keep the game written into it from being read back</source>
+        <translation>Die Datei „%1“ enthält Bytes, wegen derer sich das hineingeschriebene Spiel nicht wieder lesen ließe</translation>
+    </message>
+    <message>
+        <source>with its other lines the file &quot;%1&quot; would grow larger than %2, and a saved game that large could not be loaded again</source>
+        <translation>Mit ihren übrigen Zeilen würde die Datei „%1“ größer als %2, und ein so großes gespeichertes Spiel ließe sich nicht wieder laden</translation>
     </message>
 </context>
 <context>

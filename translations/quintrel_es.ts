@@ -265,10 +265,124 @@ El programa se cerrará ahora.</translation>
     </message>
 </context>
 <context>
-    <name>quintrel::FolderLock</name>
+    <name>quintrel::FolderFile</name>
     <message>
+        <source>&quot;%1&quot; is a link to a folder, not a file</source>
+        <translation>«%1» es un enlace a una carpeta, no un archivo</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder, not a file</source>
+        <translation>«%1» es una carpeta, no un archivo</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a link to a FIFO (a named pipe), not a file</source>
+        <translation>«%1» es un enlace a una FIFO (una tubería con nombre), no un archivo</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a FIFO (a named pipe), not a file</source>
+        <translation>«%1» es una FIFO (una tubería con nombre), no un archivo</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a link to a device, not a file</source>
+        <translation>«%1» es un enlace a un dispositivo, no un archivo</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a device, not a file</source>
+        <translation>«%1» es un dispositivo, no un archivo</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a link to a socket, not a file</source>
+        <translation>«%1» es un enlace a un socket, no un archivo</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a socket, not a file</source>
+        <translation>«%1» es un socket, no un archivo</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a regular file</source>
+        <translation>«%1» no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a link that is not followed, since it or a link or file it leads to belongs to another user</source>
+        <translation>«%1» es un enlace que no se sigue, porque él mismo o un enlace o archivo al que lleva pertenece a otro usuario</translation>
+    </message>
+    <message>
+        <source>the file &quot;%1&quot; belongs to the user &quot;%2&quot;, and you may not read it</source>
+        <translation>el archivo «%1» pertenece al usuario «%2» y usted no tiene permiso para leerlo</translation>
+    </message>
+    <message>
+        <source>you may not read the file &quot;%1&quot;</source>
+        <translation>no tiene permiso para leer el archivo «%1»</translation>
+    </message>
+    <message>
+        <source>the file &quot;%1&quot; could not be read: %2</source>
+        <translation>no se pudo leer el archivo «%1»: %2</translation>
+    </message>
+    <message>
+        <source>the file &quot;%1&quot; lies on a read-only file system</source>
+        <translation>el archivo «%1» está en un sistema de archivos de solo lectura</translation>
+    </message>
+    <message>
+        <source>the file &quot;%1&quot; belongs to the user &quot;%2&quot;, and you may not write it</source>
+        <translation>el archivo «%1» pertenece al usuario «%2» y usted no tiene permiso para modificarlo</translation>
+    </message>
+    <message>
+        <source>the file &quot;%1&quot; is read-only</source>
+        <translation>el archivo «%1» es de solo lectura</translation>
+    </message>
+    <message>
+        <source>the file &quot;%1&quot; cannot be written: %2</source>
+        <translation>no se puede escribir en el archivo «%1»: %2</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; does not exist</source>
+        <translation>la carpeta «%1» no existe</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a folder</source>
+        <translation>«%1» no es una carpeta</translation>
+    </message>
+    <message>
+        <source>you may not open the folder &quot;%1&quot;</source>
+        <translation>no tiene permiso para abrir la carpeta «%1»</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; could not be opened: %2</source>
+        <translation>no se pudo abrir la carpeta «%1»: %2</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; lies on a read-only file system</source>
+        <translation>la carpeta «%1» está en un sistema de archivos de solo lectura</translation>
+    </message>
+    <message>
+        <source>you may not write in the folder &quot;%1&quot;</source>
+        <translation>no tiene permiso para escribir en la carpeta «%1»</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; cannot be written: %2</source>
+        <translation>no se puede escribir en la carpeta «%1»: %2</translation>
+    </message>
+    <message>
+        <source>the file &quot;%1&quot; is shared with the group &quot;%2&quot;, and a file you save cannot belong to that group, since you are not a member of it</source>
+        <translation>el archivo «%1» se comparte con el grupo «%2», y un archivo que usted guarde no puede pertenecer a ese grupo, porque no es miembro de él</translation>
+    </message>
+    <message>
+        <source>the file &quot;%1&quot; could not be written: %2</source>
+        <translation>no se pudo escribir el archivo «%1»: %2</translation>
+    </message>
+</context>
+<context>
+    <name>quintrel::FolderLock</name>
+    <message numerus="yes">
         <source>another save into the folder &quot;%1&quot; was still going on after %2 seconds</source>
-        <translation>otro guardado en la carpeta «%1» seguía en curso después de %2 segundos</translation>
+        <translation>
+            <numerusform>otro guardado en la carpeta «%1» seguía en curso tras %2 segundo</numerusform>
+            <numerusform>otro guardado en la carpeta «%1» seguía en curso tras %2 segundos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; is locked by another program, &quot;%2&quot; (process %3), which is not Quintrel</source>
+        <translation>la carpeta «%1» está bloqueada por otro programa, «%2» (proceso %3), que no es Quintrel</translation>
     </message>
 </context>
 <context>
@@ -375,24 +489,40 @@ El programa se cerrará ahora.</translation>
         <translation>para la posición %1 no contiene ninguna carta</translation>
     </message>
     <message>
-        <source>for position %1 it holds %2 as the card, which is not one of the nine cards 1010, 1020 ... 1090</source>
-        <translation>para la posición %1 contiene %2 como carta, que no es ninguna de las nueve cartas 1010, 1020 ... 1090</translation>
-    </message>
-    <message>
         <source>for position %1 it holds no orientation</source>
         <translation>para la posición %1 no contiene ninguna orientación</translation>
     </message>
     <message>
-        <source>for position %1 it holds %2 as the orientation, which is not one of the four orientations 1 to 4</source>
-        <translation>para la posición %1 contiene %2 como orientación, que no es ninguna de las cuatro orientaciones 1 a 4</translation>
-    </message>
-    <message>
-        <source>the file &quot;%1&quot; is read-only</source>
-        <translation>el archivo «%1» es de solo lectura</translation>
-    </message>
-    <message>
         <source>the file &quot;%1&quot; is written in UTF-16, which Quintrel does not write</source>
         <translation>el archivo «%1» está escrito en UTF-16, que Quintrel no escribe</translation>
+    </message>
+    <message>
+        <source>the file is written in UTF-32, which Quintrel does not read</source>
+        <translation>el archivo está escrito en UTF-32, que Quintrel no lee</translation>
+    </message>
+    <message>
+        <source>for position %1 it holds &quot;%2&quot; as the card, which is not one of the nine cards 1010, 1020 ... 1090</source>
+        <translation>para la posición %1 indica «%2» como carta, que no es ninguna de las nueve cartas 1010, 1020… 1090</translation>
+    </message>
+    <message>
+        <source>for position %1 it holds &quot;%2&quot; as the orientation, which is not one of the four orientations 1 to 4</source>
+        <translation>para la posición %1 indica «%2» como orientación, que no es ninguna de las cuatro orientaciones del 1 al 4</translation>
+    </message>
+    <message>
+        <source>it holds card %1 for both position %2 and position %3, and a game holds each card once</source>
+        <translation>indica la carta %1 tanto para la posición %2 como para la posición %3, y una partida contiene cada carta una sola vez</translation>
+    </message>
+    <message>
+        <source>the file &quot;%1&quot; is written in UTF-32, which Quintrel does not write</source>
+        <translation>el archivo «%1» está escrito en UTF-32, que Quintrel no escribe</translation>
+    </message>
+    <message>
+        <source>the file &quot;%1&quot; holds bytes that would keep the game written into it from being read back</source>
+        <translation>el archivo «%1» contiene bytes que impedirían volver a leer la partida escrita en él</translation>
+    </message>
+    <message>
+        <source>with its other lines the file &quot;%1&quot; would grow larger than %2, and a saved game that large could not be loaded again</source>
+        <translation>con sus demás líneas, el archivo «%1» superaría %2, y una partida guardada tan grande no podría volver a cargarse</translation>
     </message>
 </context>
 <context>

@@ -265,10 +265,124 @@ Le programme va maintenant se fermer.</translation>
     </message>
 </context>
 <context>
-    <name>quintrel::FolderLock</name>
+    <name>quintrel::FolderFile</name>
     <message>
+        <source>&quot;%1&quot; is a link to a folder, not a file</source>
+        <translation>«&#xa0;%1&#xa0;» est un lien vers un dossier, pas un fichier</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder, not a file</source>
+        <translation>«&#xa0;%1&#xa0;» est un dossier, pas un fichier</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a link to a FIFO (a named pipe), not a file</source>
+        <translation>«&#xa0;%1&#xa0;» est un lien vers une FIFO (un tube nommé), pas un fichier</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a FIFO (a named pipe), not a file</source>
+        <translation>«&#xa0;%1&#xa0;» est une FIFO (un tube nommé), pas un fichier</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a link to a device, not a file</source>
+        <translation>«&#xa0;%1&#xa0;» est un lien vers un périphérique, pas un fichier</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a device, not a file</source>
+        <translation>«&#xa0;%1&#xa0;» est un périphérique, pas un fichier</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a link to a socket, not a file</source>
+        <translation>«&#xa0;%1&#xa0;» est un lien vers un socket, pas un fichier</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a socket, not a file</source>
+        <translation>«&#xa0;%1&#xa0;» est un socket, pas un fichier</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a regular file</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a link that is not followed, since it or a link or file it leads to belongs to another user</source>
+        <translation>«&#xa0;%1&#xa0;» est un lien qui n&apos;est pas suivi, car lui-même ou un lien ou un fichier vers lequel il mène appartient à un autre utilisateur</translation>
+    </message>
+    <message>
+        <source>the file &quot;%1&quot; belongs to the user &quot;%2&quot;, and you may not read it</source>
+        <translation>le fichier «&#xa0;%1&#xa0;» appartient à l&apos;utilisateur «&#xa0;%2&#xa0;», et vous n&apos;avez pas le droit de le lire</translation>
+    </message>
+    <message>
+        <source>you may not read the file &quot;%1&quot;</source>
+        <translation>vous n&apos;avez pas le droit de lire le fichier «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>the file &quot;%1&quot; could not be read: %2</source>
+        <translation>le fichier «&#xa0;%1&#xa0;» n&apos;a pas pu être lu&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>the file &quot;%1&quot; lies on a read-only file system</source>
+        <translation>le fichier «&#xa0;%1&#xa0;» se trouve sur un système de fichiers en lecture seule</translation>
+    </message>
+    <message>
+        <source>the file &quot;%1&quot; belongs to the user &quot;%2&quot;, and you may not write it</source>
+        <translation>le fichier «&#xa0;%1&#xa0;» appartient à l&apos;utilisateur «&#xa0;%2&#xa0;», et vous n&apos;avez pas le droit de le modifier</translation>
+    </message>
+    <message>
+        <source>the file &quot;%1&quot; is read-only</source>
+        <translation>le fichier «&#xa0;%1&#xa0;» est en lecture seule</translation>
+    </message>
+    <message>
+        <source>the file &quot;%1&quot; cannot be written: %2</source>
+        <translation>impossible d&apos;écrire dans le fichier «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; does not exist</source>
+        <translation>le dossier «&#xa0;%1&#xa0;» n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a folder</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un dossier</translation>
+    </message>
+    <message>
+        <source>you may not open the folder &quot;%1&quot;</source>
+        <translation>vous n&apos;avez pas le droit d&apos;ouvrir le dossier «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; could not be opened: %2</source>
+        <translation>le dossier «&#xa0;%1&#xa0;» n&apos;a pas pu être ouvert&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; lies on a read-only file system</source>
+        <translation>le dossier «&#xa0;%1&#xa0;» se trouve sur un système de fichiers en lecture seule</translation>
+    </message>
+    <message>
+        <source>you may not write in the folder &quot;%1&quot;</source>
+        <translation>vous n&apos;avez pas le droit d&apos;écrire dans le dossier «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; cannot be written: %2</source>
+        <translation>impossible d&apos;écrire dans le dossier «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>the file &quot;%1&quot; is shared with the group &quot;%2&quot;, and a file you save cannot belong to that group, since you are not a member of it</source>
+        <translation>le fichier «&#xa0;%1&#xa0;» est partagé avec le groupe «&#xa0;%2&#xa0;», et un fichier que vous enregistrez ne peut pas appartenir à ce groupe, car vous n&apos;en êtes pas membre</translation>
+    </message>
+    <message>
+        <source>the file &quot;%1&quot; could not be written: %2</source>
+        <translation>le fichier «&#xa0;%1&#xa0;» n&apos;a pas pu être écrit&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>quintrel::FolderLock</name>
+    <message numerus="yes">
         <source>another save into the folder &quot;%1&quot; was still going on after %2 seconds</source>
-        <translation>un autre enregistrement dans le dossier «&#xa0;%1&#xa0;» était encore en cours après %2 secondes</translation>
+        <translation>
+            <numerusform>un autre enregistrement dans le dossier «&#xa0;%1&#xa0;» était encore en cours après %2 seconde</numerusform>
+            <numerusform>un autre enregistrement dans le dossier «&#xa0;%1&#xa0;» était encore en cours après %2 secondes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; is locked by another program, &quot;%2&quot; (process %3), which is not Quintrel</source>
+        <translation>le dossier «&#xa0;%1&#xa0;» est verrouillé par un autre programme, «&#xa0;%2&#xa0;» (processus %3), qui n&apos;est pas Quintrel</translation>
     </message>
 </context>
 <context>
@@ -375,24 +489,40 @@ Le programme va maintenant se fermer.</translation>
         <translation>pour la place %1, il ne contient aucune carte</translation>
     </message>
     <message>
-        <source>for position %1 it holds %2 as the card, which is not one of the nine cards 1010, 1020 ... 1090</source>
-        <translation>pour la place %1, il contient %2 comme carte, qui n&apos;est pas l&apos;une des neuf cartes 1010, 1020 ... 1090</translation>
-    </message>
-    <message>
         <source>for position %1 it holds no orientation</source>
         <translation>pour la place %1, il ne contient aucune orientation</translation>
     </message>
     <message>
-        <source>for position %1 it holds %2 as the orientation, which is not one of the four orientations 1 to 4</source>
-        <translation>pour la place %1, il contient %2 comme orientation, qui n&apos;est pas l&apos;une des quatre orientations 1 à 4</translation>
-    </message>
-    <message>
-        <source>the file &quot;%1&quot; is read-only</source>
-        <translation>le fichier «&#xa0;%1&#xa0;» est en lecture seule</translation>
-    </message>
-    <message>
         <source>the file &quot;%1&quot; is written in UTF-16, which Quintrel does not write</source>
         <translation>le fichier «&#xa0;%1&#xa0;» est écrit en UTF-16, que Quintrel n&apos;écrit pas</translation>
+    </message>
+    <message>
+        <source>the file is written in UTF-32, which Quintrel does not read</source>
+        <translation>le fichier est écrit en UTF-32, que Quintrel ne lit pas</translation>
+    </message>
+    <message>
+        <source>for position %1 it holds &quot;%2&quot; as the card, which is not one of the nine cards 1010, 1020 ... 1090</source>
+        <translation>pour la place %1, la carte indiquée, «&#xa0;%2&#xa0;», n&apos;est pas l&apos;une des neuf cartes 1010, 1020… 1090</translation>
+    </message>
+    <message>
+        <source>for position %1 it holds &quot;%2&quot; as the orientation, which is not one of the four orientations 1 to 4</source>
+        <translation>pour la place %1, l&apos;orientation indiquée, «&#xa0;%2&#xa0;», n&apos;est pas l&apos;une des quatre orientations 1 à 4</translation>
+    </message>
+    <message>
+        <source>it holds card %1 for both position %2 and position %3, and a game holds each card once</source>
+        <translation>la carte %1 est indiquée pour la place %2 et pour la place %3, alors qu&apos;une partie contient chaque carte une seule fois</translation>
+    </message>
+    <message>
+        <source>the file &quot;%1&quot; is written in UTF-32, which Quintrel does not write</source>
+        <translation>le fichier «&#xa0;%1&#xa0;» est écrit en UTF-32, que Quintrel n&apos;écrit pas</translation>
+    </message>
+    <message>
+        <source>the file &quot;%1&quot; holds bytes that would keep the game written into it from being read back</source>
+        <translation>le fichier «&#xa0;%1&#xa0;» contient des octets qui empêcheraient de relire la partie qu&apos;on y écrirait</translation>
+    </message>
+    <message>
+        <source>with its other lines the file &quot;%1&quot; would grow larger than %2, and a saved game that large could not be loaded again</source>
+        <translation>avec ses autres lignes, le fichier «&#xa0;%1&#xa0;» dépasserait %2, et une partie enregistrée aussi grande ne pourrait plus être chargée</translation>
     </message>
 </context>
 <context>

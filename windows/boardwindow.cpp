@@ -178,11 +178,10 @@ void BoardWindow::showAfterPause()
 
 // A deal, a swap and a rebuild play their steps from the step player, and events come in between.
 // What they do while steps remain is decided here, in one place:
-// - clicks, keys and a screen reader's actions on tiles and handles are ignored, so that a move
-//   never acts on an unfinished one;
+// - clicks, keys and a screen reader's actions on tiles and handles do nothing (the game refuses
+//   moves while it has steps left), so that a move never acts on an unfinished one;
 // - New Game and Load Saved Game replace the running sequence with their own;
-// - Save writes the board as the game holds it (during a rebuild, the previous game until the
-//   last step);
+// - Save writes the game as the board will hold it (during a rebuild, the game being laid out);
 // - Exit and the close box stop the sequence at once: no picture and no sound after them;
 // - while a modal window is up (a message box, the win window, the help window or the example
 //   viewer), the sequence holds: a pause that ends then keeps the next step waiting until the
@@ -198,7 +197,7 @@ void BoardWindow::closeEvent(QCloseEvent *event)
 
 void BoardWindow::onTileClicked(int position)
 {
-    if (isBusy() || m_closing)
+    if (m_closing)
         return;
     TileClick click = m_game.clickTile(position);
     m_view->redraw();
@@ -208,9 +207,8 @@ void BoardWindow::onTileClicked(int position)
 
 void BoardWindow::onSpinHandleClicked(int position)
 {
-    if (isBusy() || m_closing)
-        return;
-    present(m_game.turn(position));
+    if (!m_closing)
+        present(m_game.turn(position));
 }
 
 void BoardWindow::newGame()
@@ -245,32 +243,25 @@ void BoardWindow::saveGame()
         return;
     // An installed copy saves into the player's data folder, which the first save makes.
     SaveOutcome outcome;
-    outcome.status = SaveOutcome::Status::Failed;
     if (makeSaveFolder(&outcome.reason))
-        outcome = saveBoard(saveFolder(), m_game.board());
-    switch (outcome.status) {
-    case SaveOutcome::Status::Saved:
+        outcome = saveBoard(saveFolder(), m_game.boardToSave());
+    if (outcome.status == SaveOutcome::Status::Saved) {
         showGameMessage(tr("Your game has been saved"), MessageIcon::Information);
-        break;
-    case SaveOutcome::Status::NotAttempted:
-        break;
-    case SaveOutcome::Status::Failed:
-        showGameMessage((outcome.hadSavedGame
-                             ? tr("Your game could not be saved: %1.\n\nThe saved game you had before is unchanged.")
-                             : tr("Your game could not be saved: %1."))
-                            .arg(outcome.reason),
-                        MessageIcon::Exclamation);
-        break;
+        return;
     }
+    showGameMessage((outcome.hadSavedGame
+                         ? tr("Your game could not be saved: %1.\n\nThe saved game you had before is unchanged.")
+                         : tr("Your game could not be saved: %1."))
+                        .arg(outcome.reason),
+                    MessageIcon::Exclamation);
 }
 
 void BoardWindow::loadSavedGame()
 {
     if (m_closing)
         return;
-    // Read into a copy, so that a damaged file changes nothing at all.
-    Board candidate = m_game.board();
-    const LoadOutcome outcome = readSavedGame(saveFolder(), candidate);
+    // Nothing changes until the whole saved game has been read and checked.
+    const LoadOutcome outcome = readSavedGame(saveFolder(), m_game.savedArrangement());
     if (outcome.status == LoadOutcome::Status::NoSavedGame) {
         showGameMessage(tr("There are no saved games"), MessageIcon::Exclamation);
         return;
@@ -280,14 +271,12 @@ void BoardWindow::loadSavedGame()
                         MessageIcon::Exclamation);
         return;
     }
-    if (outcome.status != LoadOutcome::Status::Loaded)
-        return;
 
     // Every picture is read before the board is touched: a saved game that cannot be shown whole is
     // not laid out, and the game in progress stays.
     for (int p = 1; p <= PositionCount; ++p) {
         QString failure;
-        if (m_view->cardPicture(candidate[p].savedPlacement(), &failure).isNull()) {
+        if (m_view->cardPicture(outcome.arrangement[p].placement(), &failure).isNull()) {
             showGameMessage(tr("%1\n\nThe saved game was not laid out, and your game is unchanged; reinstall "
                                "Quintrel to get the picture back.")
                                 .arg(failure),
@@ -295,7 +284,7 @@ void BoardWindow::loadSavedGame()
             return;
         }
     }
-    m_game.setSavedFields(candidate);
+    m_game.setSavedArrangement(outcome.arrangement);
     m_player.play(m_game.rebuild());
 }
 
