@@ -6,6 +6,7 @@
 #include "platform/gamefolders.h"
 #include "testsupport.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 
 #include <cstdio>
@@ -221,6 +222,36 @@ private slots:
         const QImage picture = readPicture(bytesOf(path), CardPictureCap, &reason);
         QCOMPARE(!picture.isNull(), read);
         QVERIFY2(read || reason.contains(QLatin1String("pixels")), qPrintable(reason));
+    }
+
+    // The sizes of one icon share its cap's pixels: a small file that lists many large sizes, each
+    // within the cap, gives the sizes that fit together and no more.
+    void iconSizesShareTheCap()
+    {
+        QList<QByteArray> sizes;
+        for (const int side : {1024, 1000, 900, 800}) {
+            QImage image(side, side, QImage::Format_ARGB32);
+            image.fill(Qt::red);
+            QBuffer png;
+            png.open(QIODevice::WriteOnly);
+            QVERIFY(image.save(&png, "PNG"));
+            sizes << png.data();
+        }
+        // An icon file: its header, a directory entry per size, then each size as a PNG.
+        QByteArray icon("\0\0\1\0", 4);
+        auto u16 = [&icon](int v) { icon.append(char(v & 0xFF)).append(char(v >> 8 & 0xFF)); };
+        auto u32 = [&](qint64 v) { u16(int(v & 0xFFFF)), u16(int(v >> 16)); };
+        u16(int(sizes.size()));
+        qint64 offset = 6 + 16 * sizes.size();
+        for (const QByteArray &png : sizes) {
+            icon += QByteArray(4, '\0');
+            u16(1), u16(32), u32(png.size()), u32(offset);
+            offset += png.size();
+        }
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("QUINTREL.ICO"));
+        QVERIFY(writeFile(path, icon + sizes.join()));
+        QCOMPARE(readIcon(bytesOf(path)).availableSizes(), QList<QSize>{QSize(1024, 1024)});
     }
 
     // With little memory to spare: a picture within its cap that cannot be decoded for want of
