@@ -124,6 +124,7 @@ struct Examined {
     FileContents contents;
     struct stat info {};
     bool throughLink = false;
+    bool swapped = false; // another file stood under the name by the time it was opened
     int writeError = 0;
 };
 
@@ -150,12 +151,15 @@ Examined examine(int folder, QByteArrayView name, qsizetype cap)
     const FileDescriptor file(::openat(found.folder.get(), found.entry.constData(),
                                        O_RDONLY | O_NONBLOCK | O_NOCTTY | O_NOFOLLOW | O_CLOEXEC));
     if (!file.isOpen()) {
-        // A link swapped in since the walk: not read through.
-        contents.status = errno == ELOOP ? FileStatus::LinkNotFollowed : FileStatus::Failed;
+        // Swapped since the walk: a link is not read through, a file that has gone is none.
+        contents.status = errno == ELOOP    ? FileStatus::LinkNotFollowed
+                          : errno == ENOENT ? FileStatus::Missing
+                                            : FileStatus::Failed;
         contents.error = errno;
         return examined;
     }
     contents = readOpenedFile(file.get(), found.info, cap);
+    examined.swapped = contents.status == FileStatus::NotRegular;
     if (contents.status == FileStatus::Read)
         examined.writeError = writeErrorOf(file.get());
     return examined;
@@ -211,6 +215,10 @@ QString readProblem(const QByteArray &path, const Examined &examined)
     const FileContents &contents = examined.contents;
     switch (contents.status) {
     case FileStatus::NotRegular:
+        if (examined.swapped)
+            return QCoreApplication::translate("quintrel::FolderFile",
+                                               "\"%1\" was replaced by another program while it was being read")
+                .arg(shown);
         return notAFile(shown, examined);
     case FileStatus::LinkNotFollowed:
         return QCoreApplication::

@@ -370,6 +370,10 @@ Das Programm wird jetzt beendet.</translation>
         <source>the file &quot;%1&quot; could not be written: %2</source>
         <translation>Die Datei „%1“ konnte nicht geschrieben werden: %2</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; was replaced by another program while it was being read</source>
+        <translation>„%1“ wurde von einem anderen Programm ersetzt, während es gelesen wurde</translation>
+    </message>
 </context>
 <context>
     <name>quintrel::FolderLock</name>

@@ -370,6 +370,10 @@ El programa se cerrará ahora.</translation>
         <source>the file &quot;%1&quot; could not be written: %2</source>
         <translation>no se pudo escribir el archivo «%1»: %2</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; was replaced by another program while it was being read</source>
+        <translation>«%1» fue sustituido por otro programa mientras se leía</translation>
+    </message>
 </context>
 <context>
     <name>quintrel::FolderLock</name>

@@ -370,6 +370,10 @@ Le programme va maintenant se fermer.</translation>
         <source>the file &quot;%1&quot; could not be written: %2</source>
         <translation>le fichier «&#xa0;%1&#xa0;» n&apos;a pas pu être écrit&#xa0;: %2</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; was replaced by another program while it was being read</source>
+        <translation>« %1 » a été remplacé par un autre programme pendant sa lecture</translation>
+    </message>
 </context>
 <context>
     <name>quintrel::FolderLock</name>
