@@ -61,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArray existing = bytes.toByteArray();
     const Board saved = reading.arrangement ? *reading.arrangement : earlier;
     if (showable(saved)) {
-        const SavedGameWriting writing = writeSavedGameBytes(&existing, saved);
+        const SavedGameWriting writing = writeSavedGameBytes(&existing, saved, earlier);
         check(writing.bytes.has_value() == (writing.refusal == SavedGameWriting::Refusal::None),
               "a save neither written nor refused");
         if (writing.bytes)

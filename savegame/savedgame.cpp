@@ -88,10 +88,11 @@ const QList<QByteArray> &orientationKeys()
 }
 
 // A saved game is text: a file with a NUL byte, or one that starts as a script does, is plainly
-// something else, such as a program that another user put under the name, when it holds no game.
-bool isPlainlyNoSavedGame(QByteArrayView bytes)
+// something else, such as a program that another user put under the name, when a load would refuse
+// it. One that a load takes is a saved game, whatever else it holds.
+bool isPlainlyNoSavedGame(QByteArrayView bytes, const Board &earlier)
 {
-    return (bytes.contains('\0') || bytes.startsWith("#!")) && !readSavedGameBytes(bytes, Board()).arrangement;
+    return (bytes.contains('\0') || bytes.startsWith("#!")) && !readSavedGameBytes(bytes, earlier).arrangement;
 }
 
 QString tooLargeReason(const QByteArray &path)
@@ -249,7 +250,7 @@ SavedGameReading readSavedGameBytes(QByteArrayView bytes, const Board &earlier)
     return reading;
 }
 
-SavedGameWriting writeSavedGameBytes(const QByteArray *existing, const Board &board)
+SavedGameWriting writeSavedGameBytes(const QByteArray *existing, const Board &board, const Board &earlier)
 {
     SavedGameWriting writing;
     Profile profile;
@@ -266,7 +267,7 @@ SavedGameWriting writeSavedGameBytes(const QByteArray *existing, const Board &bo
         }
         // Neither its bytes are kept as lines of the new file, nor its permissions beyond reading
         // and writing (replaceFolderFile): the new file holds the game alone.
-        if (!isPlainlyNoSavedGame(*existing)) {
+        if (!isPlainlyNoSavedGame(*existing, earlier)) {
             profile = Profile(*existing);
             writing.overSavedGame = true;
         }
@@ -285,12 +286,12 @@ SavedGameWriting writeSavedGameBytes(const QByteArray *existing, const Board &bo
     return writing;
 }
 
-SaveOutcome saveBoard(const QByteArray &folder, const Board &board)
+SaveOutcome saveBoard(const QByteArray &folder, const Board &board, const Board &earlier)
 {
     SavedGameWriting written;
     const FolderFileWriting writing = replaceFolderFile(folder, savedGameName(), SavedGameCap,
                                                         [&](const QByteArray *existing) {
-                                                            written = writeSavedGameBytes(existing, board);
+                                                            written = writeSavedGameBytes(existing, board, earlier);
                                                             return Rewrite{written.bytes, {}};
                                                         });
     SaveOutcome outcome;

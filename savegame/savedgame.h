@@ -82,13 +82,13 @@ struct SavedGameWriting {
 
 // The file a save writes: the board's eighteen values written into the file there before
 // (existing; none for a new file), each where its key stands, every other line kept as it is. A
-// file that holds no game (a load of it alone would be refused) and is plainly something else, with
-// a NUL byte or starting as a script does (a program another user put under the name), keeps
-// nothing: the new file holds the game alone. Refused when the file is text in UTF-16 or UTF-32,
+// file that a load would refuse (with earlier, the arrangement of the game's last load) and that is
+// plainly something else, with a NUL byte or starting as a script does (a program another user put
+// under the name), keeps nothing: the new file holds the game alone. Refused when the file is text in UTF-16 or UTF-32,
 // where the game's lines would stand in another encoding, and whenever the new file would not read
 // back as the board: with its other lines larger than SavedGameCap, or its other bytes such that
 // they would then read as text in UTF-16.
-SavedGameWriting writeSavedGameBytes(const QByteArray *existing, const Board &board);
+SavedGameWriting writeSavedGameBytes(const QByteArray *existing, const Board &board, const Board &earlier);
 
 struct SaveOutcome {
     enum class Status { Saved, Failed };
@@ -100,9 +100,9 @@ struct SaveOutcome {
     bool hadSavedGame = false;
 };
 
-// Saves the board into the folder's saved-game file (writeSavedGameBytes), replacing it in one step
-// under the folder's lock (replaceFolderFile).
-SaveOutcome saveBoard(const QByteArray &folder, const Board &board);
+// Saves the board into the folder's saved-game file (writeSavedGameBytes, with the arrangement of
+// the game's last load), replacing it in one step under the folder's lock (replaceFolderFile).
+SaveOutcome saveBoard(const QByteArray &folder, const Board &board, const Board &earlier = Board());
 
 struct LoadOutcome {
     enum class Status {

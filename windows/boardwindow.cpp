@@ -244,7 +244,7 @@ void BoardWindow::saveGame()
     // An installed copy saves into the player's data folder, which the first save makes.
     SaveOutcome outcome;
     if (makeSaveFolder(&outcome.reason))
-        outcome = saveBoard(saveFolder(), m_game.boardToSave());
+        outcome = saveBoard(saveFolder(), m_game.boardToSave(), m_game.savedArrangement());
     if (outcome.status == SaveOutcome::Status::Saved) {
         showGameMessage(tr("Your game has been saved"), MessageIcon::Information);
         return;
