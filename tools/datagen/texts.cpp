@@ -25,6 +25,26 @@ struct Line {
     QString text;
 };
 
+// A line without the blanks (spaces, tabs, carriage returns) at its ends, and with each run of
+// blanks inside it made one space. A no-break space is no blank: it keeps a French ":" or "»" on
+// the line of the word before it. (QString::simplified() would turn it into a space.)
+QString collapsedBlanks(const QString &line)
+{
+    QString collapsed;
+    bool blank = false;
+    for (const QChar c : line) {
+        if (c == u' ' || c == u'\t' || c == u'\r') {
+            blank = !collapsed.isEmpty();
+            continue;
+        }
+        if (blank)
+            collapsed += u' ';
+        blank = false;
+        collapsed += c;
+    }
+    return collapsed;
+}
+
 // Source format: paragraphs separated by blank lines; a line starting with "- " opens a list item;
 // a line starting with "|" is kept as it stands. Each paragraph and each list item becomes one line:
 // the help window's text box wraps it to its own width, at whatever size its font is.
@@ -35,11 +55,11 @@ std::vector<Line> parseText(const QString &source)
     LineKind kind = LineKind::Paragraph;
     auto flush = [&] {
         if (!paragraph.isEmpty())
-            lines.push_back({kind, paragraph.simplified()});
+            lines.push_back({kind, collapsedBlanks(paragraph)});
         paragraph.clear();
     };
     for (const QString &raw : source.split(QLatin1Char('\n'))) {
-        const QString line = raw.trimmed();
+        const QString line = collapsedBlanks(raw);
         if (line.isEmpty()) {
             flush();
             lines.push_back({LineKind::Blank, QString()});
