@@ -87,6 +87,12 @@ private slots:
         WinWindow win;
         SplashWindow splash;
         HelpWindow help(HelpMode::Rules);
+        // The splash shows the title picture with the language's words (above its OK button).
+        const QString title = language == QLatin1String("en") ? QStringLiteral(":/art/title.gif")
+                                                              : QStringLiteral(":/art/title_%1.gif").arg(language);
+        const QRect aboveButton(0, 0, 402, 220);
+        QCOMPARE(splash.grab(aboveButton).toImage().convertToFormat(QImage::Format_RGB32),
+                 QImage(title).copy(aboveButton).convertToFormat(QImage::Format_RGB32));
         for (QWidget *window :
              {static_cast<QWidget *>(&win), static_cast<QWidget *>(&splash), static_cast<QWidget *>(&help)}) {
             for (const QPushButton *button : window->findChildren<QPushButton *>())

@@ -2,9 +2,9 @@
 #include "windows/exampleviewer.h"
 
 #include "platform/filereading.h"
-#include "platform/gamefolders.h"
 #include "platform/scaledpicture.h"
 #include "platform/windowsizing.h"
+#include "windows/languagefile.h"
 #include "windows/modalwindow.h"
 
 #include <QCoreApplication>
@@ -67,7 +67,7 @@ bool ExampleViewer::loadPicture()
     centreOnScreen(this,
                    QSize(ClientWidth + 2 * FixedFrameWidth, ClientHeight + ToolCaptionHeight + 2 * FixedFrameWidth));
 
-    const QByteArray path = dataFile("SOUND/example.gif");
+    const QByteArray path = dataFileInLanguage("SOUND/example.gif");
     PictureReading read = readPictureFile(path, ExamplePictureCap);
     if (read.outOfMemory) {
         reportPictureOutOfMemory(path, read.reason);

@@ -16,7 +16,6 @@ namespace {
 // Every document is translated into every language: a missing translation stops the generator, so
 // that no language has its rules without its About text.
 constexpr const char *Documents[] = {"rules", "ombrel"};
-constexpr const char *Languages[] = {"de", "fr", "es"};
 
 enum class LineKind { Blank, Kept, Item, Paragraph };
 
@@ -160,7 +159,7 @@ bool Generator::texts()
 {
     for (const char *document : Documents) {
         QStringList names{QStringLiteral("%1.txt").arg(QLatin1String(document))};
-        for (const char *language : Languages)
+        for (const char *language : TranslatedLanguages)
             names << QStringLiteral("%1_%2.txt").arg(QLatin1String(document), QLatin1String(language));
         std::vector<Line> english;
         for (const QString &name : names) {
