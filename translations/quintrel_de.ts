@@ -118,10 +118,6 @@ Das Feld bleibt leer. Installieren Sie Quintrel neu, um das Bild zurückzubekomm
 <context>
     <name>quintrel::BoardWindow</name>
     <message>
-        <source>Your video display is set to LARGE FONTS. This application requires a setting of Small Fonts. Right click on your desktop, select PROPERTIES,then SETTINGS. Change Fonts from Large to Small, then click on the APPLY button.</source>
-        <translation>Ihre Anzeige ist auf GROSSE SCHRIFTARTEN eingestellt. Diese Anwendung benötigt die Einstellung Kleine Schriftarten. Klicken Sie mit der rechten Maustaste auf den Desktop, wählen Sie EIGENSCHAFTEN und dann EINSTELLUNGEN. Stellen Sie die Schriftarten von Groß auf Klein um und klicken Sie dann auf ÜBERNEHMEN.</translation>
-    </message>
-    <message>
         <source>Quintrel cannot start: its window icon &quot;%1&quot; is missing or is not an icon file (%2).
 
 Reinstall Quintrel so that the folder &quot;SOUND&quot; beside the program holds QUINTREL.ICO again.</source>
@@ -209,6 +205,10 @@ The saved game was not laid out, and your game is unchanged; reinstall Quintrel 
         <translation>%1
 
 Das gespeicherte Spiel wurde nicht ausgelegt, und Ihr Spiel ist unverändert. Installieren Sie Quintrel neu, um das Bild zurückzubekommen.</translation>
+    </message>
+    <message>
+        <source>Your video display is set to LARGE FONTS. This application requires a setting of Small Fonts. In your desktop&apos;s display settings, set the scale to 100%, 150% or 200% and turn large text off, then start Quintrel again.</source>
+        <translation>Ihre Anzeige ist auf GROSSE SCHRIFTARTEN eingestellt. Diese Anwendung benötigt die Einstellung Kleine Schriftarten. Stellen Sie in den Anzeigeeinstellungen Ihres Desktops die Skalierung auf 100&#xa0;%, 150&#xa0;% oder 200&#xa0;% und schalten Sie große Schrift aus. Starten Sie Quintrel dann neu.</translation>
     </message>
 </context>
 <context>

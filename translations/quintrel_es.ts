@@ -118,10 +118,6 @@ La casilla queda vacía; vuelva a instalar Quintrel para recuperar la imagen.</t
 <context>
     <name>quintrel::BoardWindow</name>
     <message>
-        <source>Your video display is set to LARGE FONTS. This application requires a setting of Small Fonts. Right click on your desktop, select PROPERTIES,then SETTINGS. Change Fonts from Large to Small, then click on the APPLY button.</source>
-        <translation>Su pantalla está configurada con FUENTES GRANDES. Esta aplicación necesita la configuración Fuentes pequeñas. Pulse con el botón derecho en el escritorio, elija PROPIEDADES y luego CONFIGURACIÓN. Cambie las fuentes de Grandes a Pequeñas y pulse el botón APLICAR.</translation>
-    </message>
-    <message>
         <source>Quintrel cannot start: its window icon &quot;%1&quot; is missing or is not an icon file (%2).
 
 Reinstall Quintrel so that the folder &quot;SOUND&quot; beside the program holds QUINTREL.ICO again.</source>
@@ -209,6 +205,10 @@ The saved game was not laid out, and your game is unchanged; reinstall Quintrel 
         <translation>%1
 
 No se ha colocado la partida guardada y su partida no ha cambiado; vuelva a instalar Quintrel para recuperar la imagen.</translation>
+    </message>
+    <message>
+        <source>Your video display is set to LARGE FONTS. This application requires a setting of Small Fonts. In your desktop&apos;s display settings, set the scale to 100%, 150% or 200% and turn large text off, then start Quintrel again.</source>
+        <translation>Su pantalla está configurada con FUENTES GRANDES. Esta aplicación necesita la configuración Fuentes pequeñas. En la configuración de pantalla de su escritorio, ajuste la escala al 100&#xa0;%, 150&#xa0;% o 200&#xa0;% y desactive el texto grande; luego vuelva a iniciar Quintrel.</translation>
     </message>
 </context>
 <context>

@@ -118,10 +118,6 @@ La case reste vide&#xa0;; réinstallez Quintrel pour retrouver l&apos;image.</tr
 <context>
     <name>quintrel::BoardWindow</name>
     <message>
-        <source>Your video display is set to LARGE FONTS. This application requires a setting of Small Fonts. Right click on your desktop, select PROPERTIES,then SETTINGS. Change Fonts from Large to Small, then click on the APPLY button.</source>
-        <translation>Votre affichage est réglé sur GRANDES POLICES. Cette application nécessite le réglage Petites polices. Cliquez avec le bouton droit sur le bureau, choisissez PROPRIÉTÉS, puis PARAMÈTRES. Passez les polices de Grandes à Petites, puis cliquez sur le bouton APPLIQUER.</translation>
-    </message>
-    <message>
         <source>Quintrel cannot start: its window icon &quot;%1&quot; is missing or is not an icon file (%2).
 
 Reinstall Quintrel so that the folder &quot;SOUND&quot; beside the program holds QUINTREL.ICO again.</source>
@@ -209,6 +205,10 @@ The saved game was not laid out, and your game is unchanged; reinstall Quintrel 
         <translation>%1
 
 La partie enregistrée n&apos;a pas été disposée et votre partie est inchangée&#xa0;; réinstallez Quintrel pour retrouver l&apos;image.</translation>
+    </message>
+    <message>
+        <source>Your video display is set to LARGE FONTS. This application requires a setting of Small Fonts. In your desktop&apos;s display settings, set the scale to 100%, 150% or 200% and turn large text off, then start Quintrel again.</source>
+        <translation>Votre affichage est réglé sur GRANDES POLICES. Cette application nécessite le réglage Petites polices. Dans les paramètres d&apos;affichage de votre bureau, réglez la mise à l&apos;échelle sur 100&#xa0;%, 150&#xa0;% ou 200&#xa0;% et désactivez le grand texte, puis relancez Quintrel.</translation>
     </message>
 </context>
 <context>
