@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStyle>
 #include <QXmlStreamReader>
@@ -110,10 +111,10 @@ private slots:
         const QStringList texts = installedTexts();
         QVERIFY(texts.size() > 50);
         for (QString text : texts) {
-            text.replace(QStringLiteral("%1"), QStringLiteral("/home/player/.local/share/quintrel/game.ini"));
-            for (const char *placeholder : {"%2", "%3", "%4"})
-                text.replace(QLatin1String(placeholder),
-                             QStringLiteral("not enough memory for its 4000 x 3000 pixels"));
+            text.replace(QRegularExpression(QStringLiteral("%L?1")),
+                         QStringLiteral("/home/player/.local/share/quintrel/game.ini"));
+            text.replace(QRegularExpression(QStringLiteral("%L?[2-4]")),
+                         QStringLiteral("not enough memory for its 4000 x 3000 pixels"));
             QMessageBox box(QMessageBox::Warning, QStringLiteral("Quintrel"), text, QMessageBox::Ok);
             box.show();
             const auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
