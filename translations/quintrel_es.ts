@@ -112,7 +112,7 @@ La casilla queda vacía; vuelva a instalar Quintrel para recuperar la imagen.</t
     </message>
     <message>
         <source>The arrow keys move between the cards, Space or Enter selects a card and swaps it with the selected one, R turns a card a quarter turn clockwise.</source>
-        <translation>Las teclas de flecha pasan de una carta a otra, Espacio o Intro selecciona una carta y la intercambia con la seleccionada, R gira una carta un cuarto de vuelta en el sentido de las agujas del reloj.</translation>
+        <translation>Con las teclas de flecha se pasa de una carta a otra; Espacio o Intro selecciona una carta y la intercambia con la seleccionada; R gira una carta un cuarto de vuelta en el sentido de las agujas del reloj.</translation>
     </message>
 </context>
 <context>
@@ -153,7 +153,7 @@ Vuelva a instalar Quintrel para que la carpeta «SOUND» junto al programa conte
     <message>
         <source>&amp;Help</source>
         <comment>menu bar</comment>
-        <translation>A&amp;yuda</translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>&amp;Rules</source>
@@ -168,7 +168,7 @@ Vuelva a instalar Quintrel para que la carpeta «SOUND» junto al programa conte
     <message>
         <source>&amp;About...</source>
         <comment>Help menu</comment>
-        <translation>&amp;Acerca de Quintrel...</translation>
+        <translation>&amp;Acerca de Quintrel…</translation>
     </message>
     <message>
         <source>Your game has been saved</source>
@@ -204,7 +204,7 @@ Su partida no ha cambiado.</translation>
 The saved game was not laid out, and your game is unchanged; reinstall Quintrel to get the picture back.</source>
         <translation>%1
 
-No se ha colocado la partida guardada y su partida no ha cambiado; vuelva a instalar Quintrel para recuperar la imagen.</translation>
+No se ha cargado la partida guardada y su partida no ha cambiado; vuelva a instalar Quintrel para recuperar la imagen.</translation>
     </message>
     <message>
         <source>Your video display is set to LARGE FONTS. This application requires a setting of Small Fonts. In your desktop&apos;s display settings, set the scale to 100%, 150% or 200% and turn large text off, then start Quintrel again.</source>
@@ -219,7 +219,7 @@ No se ha colocado la partida guardada y su partida no ha cambiado; vuelva a inst
 %1
 
 The program will now end.</source>
-        <translation>Quintrel ha encontrado un error del que no puede recuperarse:
+        <translation>Se ha producido en Quintrel un error irrecuperable:
 
 %1
 
@@ -230,30 +230,30 @@ El programa se cerrará ahora.</translation>
     <name>quintrel::ExampleViewer</name>
     <message>
         <source>Example - Quintrel</source>
-        <translation>Ejemplo - Quintrel</translation>
-    </message>
-    <message>
-        <source>A picture of a game in progress that shows how the cards fit. The arrow keys, Page Up and Page Down scroll it.</source>
-        <translation>La imagen de una partida en curso que muestra cómo encajan las cartas. Las teclas de flecha, Re Pág y Av Pág la desplazan.</translation>
-    </message>
-    <message>
-        <source>Example game</source>
-        <translation>Partida de ejemplo</translation>
+        <translation>Ejemplo – Quintrel</translation>
     </message>
     <message>
         <source>Scrolls the example</source>
         <translation>Desplaza el ejemplo</translation>
+    </message>
+    <message>
+        <source>A picture that shows how the cards fit, how a card turns and how two cards change places. The arrow keys, Page Up and Page Down scroll it.</source>
+        <translation>Una imagen que muestra cómo encajan las cartas, cómo gira una carta y cómo dos cartas cambian de lugar. Las teclas de flecha, Re Pág y Av Pág la desplazan.</translation>
+    </message>
+    <message>
+        <source>Example picture</source>
+        <translation>Imagen de ejemplo</translation>
     </message>
 </context>
 <context>
     <name>quintrel::FileReading</name>
     <message>
         <source>too large: %1 x %2 pixels</source>
-        <translation>demasiado grande: %1 x %2 píxeles</translation>
+        <translation>demasiado grande: %L1&#xa0;×&#xa0;%L2 píxeles</translation>
     </message>
     <message>
         <source>not enough memory for its %1 x %2 pixels</source>
-        <translation>no hay memoria suficiente para sus %1 x %2 píxeles</translation>
+        <translation>no hay memoria suficiente para sus %L1&#xa0;×&#xa0;%L2 píxeles</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; could not be read.</source>
@@ -268,7 +268,7 @@ El programa se cerrará ahora.</translation>
     <name>quintrel::FolderLock</name>
     <message>
         <source>another save into the folder &quot;%1&quot; was still going on after %2 seconds</source>
-        <translation>otro guardado en la carpeta «%1» seguía en curso después de %2 segundos</translation>
+        <translation>otra operación de guardado en la carpeta «%1» seguía en curso al cabo de %2 segundos</translation>
     </message>
 </context>
 <context>
@@ -282,7 +282,7 @@ El programa se cerrará ahora.</translation>
     <name>quintrel::HelpWindow</name>
     <message>
         <source>Quintrel - Help</source>
-        <translation>Quintrel - Ayuda</translation>
+        <translation>Quintrel – Ayuda</translation>
     </message>
     <message>
         <source>Rules</source>
@@ -298,7 +298,7 @@ El programa se cerrará ahora.</translation>
     </message>
     <message>
         <source>The rules of Quintrel, or who made it</source>
-        <translation>Las reglas de Quintrel, o quién lo hizo</translation>
+        <translation>Las reglas de Quintrel, o quién lo creó</translation>
     </message>
     <message>
         <source>Help text</source>
@@ -310,7 +310,7 @@ El programa se cerrará ahora.</translation>
     </message>
     <message>
         <source>Shows who made Quintrel</source>
-        <translation>Muestra quién hizo Quintrel</translation>
+        <translation>Muestra quién creó Quintrel</translation>
     </message>
     <message>
         <source>Closes the help</source>
@@ -337,15 +337,15 @@ El programa se cerrará ahora.</translation>
     <name>quintrel::RegularFile</name>
     <message>
         <source>%1 MiB</source>
-        <translation>%1 MiB</translation>
+        <translation>%L1&#xa0;MiB</translation>
     </message>
     <message>
         <source>%1 KiB</source>
-        <translation>%1 KiB</translation>
+        <translation>%L1&#xa0;KiB</translation>
     </message>
     <message>
         <source>%1 bytes</source>
-        <translation>%1 bytes</translation>
+        <translation>%L1&#xa0;bytes</translation>
     </message>
     <message>
         <source>not a regular file</source>
@@ -357,7 +357,7 @@ El programa se cerrará ahora.</translation>
     </message>
     <message>
         <source>a link that is not followed, since it or the file it leads to belongs to another user</source>
-        <translation>un enlace que no se sigue, porque él o el archivo al que lleva pertenece a otro usuario</translation>
+        <translation>un enlace que no se sigue porque el enlace o el archivo al que apunta pertenece a otro usuario</translation>
     </message>
 </context>
 <context>
@@ -368,23 +368,23 @@ El programa se cerrará ahora.</translation>
     </message>
     <message>
         <source>the file is written in UTF-16, which Quintrel does not read</source>
-        <translation>el archivo está escrito en UTF-16, que Quintrel no lee</translation>
+        <translation>el archivo está codificado en UTF-16, un formato que Quintrel no lee</translation>
     </message>
     <message>
         <source>for position %1 it holds no card</source>
-        <translation>para la posición %1 no contiene ninguna carta</translation>
+        <translation>no hay ninguna carta para la posición %1</translation>
     </message>
     <message>
         <source>for position %1 it holds %2 as the card, which is not one of the nine cards 1010, 1020 ... 1090</source>
-        <translation>para la posición %1 contiene %2 como carta, que no es ninguna de las nueve cartas 1010, 1020 ... 1090</translation>
+        <translation>la carta indicada para la posición %1, %2, no es ninguna de las nueve cartas 1010, 1020… 1090</translation>
     </message>
     <message>
         <source>for position %1 it holds no orientation</source>
-        <translation>para la posición %1 no contiene ninguna orientación</translation>
+        <translation>no hay ninguna orientación para la posición %1</translation>
     </message>
     <message>
         <source>for position %1 it holds %2 as the orientation, which is not one of the four orientations 1 to 4</source>
-        <translation>para la posición %1 contiene %2 como orientación, que no es ninguna de las cuatro orientaciones 1 a 4</translation>
+        <translation>la orientación indicada para la posición %1, %2, no es ninguna de las cuatro orientaciones del 1 al 4</translation>
     </message>
     <message>
         <source>the file &quot;%1&quot; is read-only</source>
@@ -392,7 +392,7 @@ El programa se cerrará ahora.</translation>
     </message>
     <message>
         <source>the file &quot;%1&quot; is written in UTF-16, which Quintrel does not write</source>
-        <translation>el archivo «%1» está escrito en UTF-16, que Quintrel no escribe</translation>
+        <translation>el archivo «%1» está codificado en UTF-16, un formato que Quintrel no escribe</translation>
     </message>
 </context>
 <context>
@@ -407,7 +407,7 @@ El programa se cerrará ahora.</translation>
     </message>
     <message>
         <source>A picture-card puzzle: swap and turn nine cards until every edge fits. Press OK to start.</source>
-        <translation>Un rompecabezas de cartas ilustradas: intercambie y gire nueve cartas hasta que encaje cada borde. Pulse Aceptar para empezar.</translation>
+        <translation>Un rompecabezas de cartas ilustradas: intercambie y gire nueve cartas hasta que encajen todos los bordes. Pulse Aceptar para empezar.</translation>
     </message>
     <message>
         <source>Shows the board and deals the first game</source>
@@ -431,18 +431,19 @@ tree, a copied folder); an installed copy saves in $XDG_DATA_HOME/quintrel, by d
 ~/.local/share/quintrel. This copy saves in %1
 </source>
         <translation>Uso: quintrel [--help | --version] [opciones de Qt]
-Quintrel, un rompecabezas de cartas ilustradas: intercambie y gire nueve cartas hasta que
-encajen las doce uniones.
+Quintrel, un rompecabezas de cartas ilustradas: intercambie y gire nueve cartas
+hasta que encajen las doce uniones.
 
   -h, --help     mostrar esta ayuda y salir
   -v, --version  mostrar la versión y salir
 
-Las opciones propias de Qt (-style, -platform, -reverse, -display y las demás) funcionan como
-en cualquier programa Qt.
+Las opciones propias de Qt (-style, -platform, -reverse, -display y las demás)
+funcionan como en cualquier programa Qt.
 
-La partida se guarda en game.ini junto al programa cuando sus datos están allí (el árbol de
-compilación, una carpeta copiada); una copia instalada guarda en $XDG_DATA_HOME/quintrel, por
-defecto ~/.local/share/quintrel. Esta copia guarda en %1
+La partida se guarda en game.ini junto al programa cuando sus datos están allí
+(el árbol de compilación, una carpeta copiada); una copia instalada guarda en
+$XDG_DATA_HOME/quintrel, por defecto en ~/.local/share/quintrel. Esta copia
+guarda en %1
 </translation>
     </message>
     <message>

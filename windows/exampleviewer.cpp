@@ -53,9 +53,9 @@ ExampleViewer::ExampleViewer(QWidget *parent)
     connect(m_scrollBar, &QScrollBar::valueChanged, this, [this](int position) { movePictureTo(-position); });
     connect(m_scrollBar, &QScrollBar::sliderMoved, this, [this](int position) { movePictureTo(-position); });
 
-    setAccessibleDescription(tr("A picture of a game in progress that shows how the cards fit. The "
-                                "arrow keys, Page Up and Page Down scroll it."));
-    m_picture->setAccessibleName(tr("Example game"));
+    setAccessibleDescription(tr("A picture that shows how the cards fit, how a card turns and how two cards "
+                                "change places. The arrow keys, Page Up and Page Down scroll it."));
+    m_picture->setAccessibleName(tr("Example picture"));
     m_scrollBar->setAccessibleName(tr("Scrolls the example"));
 
     m_pictureLoaded = loadPicture();
