@@ -376,7 +376,7 @@ Das Programm wird jetzt beendet.</translation>
     </message>
     <message>
         <source>for position %1 it holds %2 as the card, which is not one of the nine cards 1010, 1020 ... 1090</source>
-        <translation>Für Platz %1 ist %2 als Karte angegeben, das ist keine der neun Karten 1010, 1020 … 1090</translation>
+        <translation>Für Platz %1 ist %2 als Karte angegeben, das ist keine der neun Karten 1010, 1020, …, 1090</translation>
     </message>
     <message>
         <source>for position %1 it holds no orientation</source>

@@ -376,7 +376,7 @@ El programa se cerrará ahora.</translation>
     </message>
     <message>
         <source>for position %1 it holds %2 as the card, which is not one of the nine cards 1010, 1020 ... 1090</source>
-        <translation>la carta indicada para la posición %1, %2, no es ninguna de las nueve cartas 1010, 1020… 1090</translation>
+        <translation>la carta indicada para la posición %1, %2, no es ninguna de las nueve cartas 1010, 1020, …, 1090</translation>
     </message>
     <message>
         <source>for position %1 it holds no orientation</source>

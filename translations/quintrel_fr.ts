@@ -376,7 +376,7 @@ Le programme va maintenant se fermer.</translation>
     </message>
     <message>
         <source>for position %1 it holds %2 as the card, which is not one of the nine cards 1010, 1020 ... 1090</source>
-        <translation>pour la place %1, la carte indiquée, %2, n&apos;est pas l&apos;une des neuf cartes 1010, 1020… 1090</translation>
+        <translation>pour la place %1, la carte indiquée, %2, n&apos;est pas l&apos;une des neuf cartes 1010, 1020, …, 1090</translation>
     </message>
     <message>
         <source>for position %1 it holds no orientation</source>
