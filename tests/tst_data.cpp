@@ -244,9 +244,17 @@ private slots:
         }
     }
 
+    void examplePicture_data()
+    {
+        QTest::addColumn<QString>("file");
+        for (const char *file : {"example.gif", "example_de.gif", "example_fr.gif", "example_es.gif"})
+            QTest::newRow(file) << QString::fromLatin1(file);
+    }
+
     void examplePicture()
     {
-        QImageReader reader(dataPath(QStringLiteral("SOUND/example.gif")));
+        QFETCH(QString, file);
+        QImageReader reader(dataPath(QStringLiteral("SOUND/") + file));
         QCOMPARE(reader.format(), QByteArray("gif"));
         const QImage picture = reader.read();
         QVERIFY(!picture.isNull());
@@ -304,6 +312,12 @@ private slots:
         QTest::addColumn<QSize>("size");
         QTest::addColumn<int>("maxColours");
         QTest::newRow("title") << QStringLiteral(":/art/title.gif") << QSize(410, 272) << 256;
+        for (const char *language : {"de", "fr", "es"}) {
+            QTest::addRow("title_%s", language)
+                << QStringLiteral(":/art/title_%1.gif").arg(language) << QSize(410, 272) << 256;
+            QTest::addRow("logo_%s", language)
+                << QStringLiteral(":/art/logo_%1.bmp").arg(language) << QSize(136, 98) << 256;
+        }
         QTest::newRow("banner") << QStringLiteral(":/art/banner.gif") << QSize(312, 132) << 256;
         QTest::newRow("help title") << QStringLiteral(":/art/helptitle.gif") << QSize(104, 134) << 64;
         QTest::newRow("logo") << QStringLiteral(":/art/logo.bmp") << QSize(136, 98) << 256;
@@ -371,6 +385,17 @@ private slots:
         art("logo.bmp", "logo@2x.png", 5);
         art("splash.ico", "splash@2x.png", 20);
         art("hand.png", "hand@2x.png", 24);
+        for (const char *language : {"de", "fr", "es"}) {
+            QTest::addRow("example_%s@2x.png", language)
+                << dataPath(QStringLiteral("SOUND/example_%1.gif").arg(language))
+                << dataPath(QStringLiteral("SOUND/example_%1@2x.png").arg(language)) << PictureKind::Example << 5.0;
+            for (const char *picture : {"title_%1.gif title_%1@2x.png", "logo_%1.bmp logo_%1@2x.png"}) {
+                const QStringList files = QString::fromLatin1(picture).arg(language).split(u' ');
+                QTest::newRow(qPrintable(files[1]))
+                    << QStringLiteral(":/art/") + files[0] << QStringLiteral(":/art/") + files[1]
+                    << PictureKind::Resource << 5.0;
+            }
+        }
     }
 
     void picturesAtTwiceTheSize()

@@ -1,7 +1,8 @@
 // tst_exampleviewer.cpp: when the example viewer has a scroll bar, how far and by what steps the
 // picture scrolls, and pictures that cannot be read.
-#include "windowtestsupport.h"
+#include "platform/language.h"
 #include "windows/exampleviewer.h"
+#include "windowtestsupport.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -162,6 +163,18 @@ private slots:
             QVERIFY(widget->objectName() != QLatin1String("ScrollerForm"));
     }
 
+    // A German player sees the picture with German words that lies beside the English one. (Which
+    // file a language takes is the help window's rule too, tested there.)
+    void pictureInTheLanguage()
+    {
+        writePicture(100);
+        writePicture(500, m_folder.filePath(QStringLiteral("SOUND/example_de.gif")));
+        Translations german{QLocale(QLocale::German)};
+        german.install();
+        ExampleViewer window;
+        QCOMPARE(picture(&window)->height(), 500);
+    }
+
     void everyOpeningStartsAtTheTop()
     {
         writePicture(1000);
@@ -177,11 +190,11 @@ private slots:
 
 private:
     // PNG bytes under the GIF's name: the reader goes by the contents, as it does for a real GIF.
-    void writePicture(int height)
+    void writePicture(int height, const QString &path = {})
     {
         QImage image(8, height, QImage::Format_RGB32);
         image.fill(Qt::darkCyan);
-        QVERIFY(image.save(m_picturePath, "PNG"));
+        QVERIFY(image.save(path.isEmpty() ? m_picturePath : path, "PNG"));
     }
 
     ProgramFolder m_folder;

@@ -233,18 +233,23 @@ private slots:
     }
 
     // In another language the window shows that language's document, read as UTF-8, where there is
-    // one; otherwise the English document, and no empty translation is left behind.
+    // one; otherwise the English document, and no empty translation is left behind. The logo carries
+    // the language's words.
     void documentInTheLanguage_data()
     {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("translated") << "de" << QString::fromUtf8("Regeln für Anfänger|img_help2");
-        QTest::newRow("not translated") << "fr" << QStringLiteral("rules|img_help2");
+        QTest::addColumn<QString>("logo");
+        QTest::newRow("translated") << "de" << QString::fromUtf8("Regeln für Anfänger|img_help2")
+                                    << ":/art/logo_de.bmp";
+        QTest::newRow("not translated") << "fr" << QStringLiteral("rules|img_help2") << ":/art/logo_fr.bmp";
+        QTest::newRow("English") << "en" << QStringLiteral("rules|img_help2") << ":/art/logo.bmp";
     }
     void documentInTheLanguage()
     {
         QFETCH(QString, language);
         QFETCH(QString, shown);
+        QFETCH(QString, logo);
         QVERIFY(m_folder.write(QStringLiteral("rules_de.txt"), "Regeln f\xC3\xBCr Anf\xC3\xA4nger"));
         Translations translations{QLocale(language)};
         translations.install();
@@ -252,6 +257,8 @@ private slots:
         window.findChild<QPushButton *>(QStringLiteral("btn_help_0"))->click();
         QCOMPARE(shownIn(&window), shown);
         QVERIFY(!QFile::exists(m_folder.filePath(QStringLiteral("rules_fr.txt"))));
+        const QImage shownLogo = window.findChild<QLabel *>(QStringLiteral("img_logo"))->pixmap().toImage();
+        QCOMPARE(shownLogo.convertToFormat(QImage::Format_RGB32), QImage(logo).convertToFormat(QImage::Format_RGB32));
     }
 
     void link_data()

@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStyle>
 #include <QXmlStreamReader>
@@ -87,6 +88,12 @@ private slots:
         WinWindow win;
         SplashWindow splash;
         HelpWindow help(HelpMode::Rules);
+        // The splash shows the title picture with the language's words (above its OK button).
+        const QString title = language == QLatin1String("en") ? QStringLiteral(":/art/title.gif")
+                                                              : QStringLiteral(":/art/title_%1.gif").arg(language);
+        const QRect aboveButton(0, 0, 402, 220);
+        QCOMPARE(splash.grab(aboveButton).toImage().convertToFormat(QImage::Format_RGB32),
+                 QImage(title).copy(aboveButton).convertToFormat(QImage::Format_RGB32));
         for (QWidget *window :
              {static_cast<QWidget *>(&win), static_cast<QWidget *>(&splash), static_cast<QWidget *>(&help)}) {
             for (const QPushButton *button : window->findChildren<QPushButton *>())
@@ -104,10 +111,10 @@ private slots:
         const QStringList texts = installedTexts();
         QVERIFY(texts.size() > 50);
         for (QString text : texts) {
-            text.replace(QStringLiteral("%1"), QStringLiteral("/home/player/.local/share/quintrel/game.ini"));
-            for (const char *placeholder : {"%2", "%3", "%4"})
-                text.replace(QLatin1String(placeholder),
-                             QStringLiteral("not enough memory for its 4000 x 3000 pixels"));
+            text.replace(QRegularExpression(QStringLiteral("%L?1")),
+                         QStringLiteral("/home/player/.local/share/quintrel/game.ini"));
+            text.replace(QRegularExpression(QStringLiteral("%L?[2-4]")),
+                         QStringLiteral("not enough memory for its 4000 x 3000 pixels"));
             QMessageBox box(QMessageBox::Warning, QStringLiteral("Quintrel"), text, QMessageBox::Ok);
             box.show();
             const auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));

@@ -6,7 +6,12 @@ For every language file given:
   so a string added to the code and not to the .ts files is caught;
 - no translation is unfinished, empty or left over from a string the code no longer has;
 - each translation has the same %1, %2 ... placeholders as its source, and as many access-key
-  marks (a single "&"; "&&" is a plain ampersand);
+  marks (a single "&"; "&&" is a plain ampersand); it may write %L1 for %1, so that a number the
+  code passes shows in the language's digits ("4.000" in German), and keeps the %L of a source's
+  %L1 and the %n of a count;
+- a translation quotes with its own language's marks („%1“, « %1 », «%1»): it holds no ASCII
+  double quote and no '%1', and it writes no decimal number with a point ("0.5"), where German
+  and French write a comma;
 - within each menu (the strings whose disambiguation is "File menu", "Help menu", "menu bar"),
   the access keys are unique.
 """
@@ -17,7 +22,10 @@ import sys
 import tempfile
 import xml.etree.ElementTree as ElementTree
 
-PLACEHOLDER = re.compile(r"%(\d+)")
+PLACEHOLDER = re.compile(r"%L?(\d+)")
+LOCALE_NUMBER = re.compile(r"%L\d+|%L?n")
+ASCII_QUOTE = re.compile(r"\"|'%L?\d+'")
+DECIMAL_POINT = re.compile(r"\d\.\d")
 
 
 def access_keys(text):
@@ -67,6 +75,7 @@ def check(path, wanted):
     problems = []
     have = messages(path)
     language = os.path.basename(path)
+    code = language.removesuffix(".ts").rsplit("_", 1)[-1]
     for key in sorted(wanted - set(have)):
         problems.append(f"{language}: no translation of {key[1]!r} ({key[0]})")
     menus = {}
@@ -82,6 +91,13 @@ def check(path, wanted):
         for text in texts:
             if sorted(PLACEHOLDER.findall(text)) != sorted(PLACEHOLDER.findall(source)):
                 problems.append(f"{where}: the placeholders of {text!r} differ from the source's")
+            shown, given = set(LOCALE_NUMBER.findall(source)), set(LOCALE_NUMBER.findall(text))
+            if not shown - {"%n"} <= given or ("%n" in shown and not given & {"%n", "%Ln"}):
+                problems.append(f"{where}: {text!r} does not show the source's numbers in the language's digits")
+            if ASCII_QUOTE.search(text):
+                problems.append(f"{where}: {text!r} quotes with ASCII marks, not the language's own")
+            if DECIMAL_POINT.search(text) and code in ("de", "fr"):
+                problems.append(f"{where}: {text!r} writes a decimal point where the language writes a comma")
             if len(access_keys(text)) != len(access_keys(source)):
                 problems.append(f"{where}: {text!r} has {len(access_keys(text))} access-key marks, "
                                 f"the source {len(access_keys(source))}")

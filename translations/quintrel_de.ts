@@ -104,7 +104,7 @@
 The tile stays empty; reinstall Quintrel to get the picture back.</source>
         <translation>%1
 
-Das Feld bleibt leer. Installieren Sie Quintrel neu, um das Bild zurückzubekommen.</translation>
+Das Feld bleibt leer. Installieren Sie Quintrel neu, um das Bild wiederherzustellen.</translation>
     </message>
     <message>
         <source>The card picture &quot;%1&quot; could not be loaded (%2).</source>
@@ -112,15 +112,11 @@ Das Feld bleibt leer. Installieren Sie Quintrel neu, um das Bild zurückzubekomm
     </message>
     <message>
         <source>The arrow keys move between the cards, Space or Enter selects a card and swaps it with the selected one, R turns a card a quarter turn clockwise.</source>
-        <translation>Die Pfeiltasten wechseln zwischen den Karten, die Leertaste oder die Eingabetaste wählt eine Karte aus und tauscht sie mit der ausgewählten, R dreht eine Karte um eine Vierteldrehung im Uhrzeigersinn.</translation>
+        <translation>Mit den Pfeiltasten wechseln Sie zwischen den Karten, mit der Leertaste oder der Eingabetaste wählen Sie eine Karte aus und tauschen sie mit der ausgewählten, mit R drehen Sie eine Karte um eine Vierteldrehung im Uhrzeigersinn.</translation>
     </message>
 </context>
 <context>
     <name>quintrel::BoardWindow</name>
-    <message>
-        <source>Your video display is set to LARGE FONTS. This application requires a setting of Small Fonts. Right click on your desktop, select PROPERTIES,then SETTINGS. Change Fonts from Large to Small, then click on the APPLY button.</source>
-        <translation>Ihre Anzeige ist auf GROSSE SCHRIFTARTEN eingestellt. Diese Anwendung benötigt die Einstellung Kleine Schriftarten. Klicken Sie mit der rechten Maustaste auf den Desktop, wählen Sie EIGENSCHAFTEN und dann EINSTELLUNGEN. Stellen Sie die Schriftarten von Groß auf Klein um und klicken Sie dann auf ÜBERNEHMEN.</translation>
-    </message>
     <message>
         <source>Quintrel cannot start: its window icon &quot;%1&quot; is missing or is not an icon file (%2).
 
@@ -172,7 +168,7 @@ Installieren Sie Quintrel neu, damit der Ordner „SOUND“ neben dem Programm w
     <message>
         <source>&amp;About...</source>
         <comment>Help menu</comment>
-        <translation>Ü&amp;ber Quintrel...</translation>
+        <translation>Ü&amp;ber Quintrel…</translation>
     </message>
     <message>
         <source>Your game has been saved</source>
@@ -208,7 +204,11 @@ Ihr Spiel ist unverändert.</translation>
 The saved game was not laid out, and your game is unchanged; reinstall Quintrel to get the picture back.</source>
         <translation>%1
 
-Das gespeicherte Spiel wurde nicht ausgelegt, und Ihr Spiel ist unverändert. Installieren Sie Quintrel neu, um das Bild zurückzubekommen.</translation>
+Das gespeicherte Spiel wurde nicht ausgelegt, und Ihr Spiel ist unverändert. Installieren Sie Quintrel neu, um das Bild wiederherzustellen.</translation>
+    </message>
+    <message>
+        <source>Your video display is set to LARGE FONTS. This application requires a setting of Small Fonts. In your desktop&apos;s display settings, set the scale to 100%, 150% or 200% and turn large text off, then start Quintrel again.</source>
+        <translation>Ihre Anzeige ist auf GROSSE SCHRIFTARTEN eingestellt. Diese Anwendung benötigt die Einstellung Kleine Schriftarten. Stellen Sie in den Anzeigeeinstellungen Ihres Desktops die Skalierung auf 100&#xa0;%, 150&#xa0;% oder 200&#xa0;% und schalten Sie große Schrift aus. Starten Sie Quintrel dann neu.</translation>
     </message>
 </context>
 <context>
@@ -219,7 +219,7 @@ Das gespeicherte Spiel wurde nicht ausgelegt, und Ihr Spiel ist unverändert. In
 %1
 
 The program will now end.</source>
-        <translation>Quintrel ist auf einen Fehler gestoßen, von dem es sich nicht erholen kann:
+        <translation>In Quintrel ist ein schwerwiegender Fehler aufgetreten:
 
 %1
 
@@ -230,30 +230,30 @@ Das Programm wird jetzt beendet.</translation>
     <name>quintrel::ExampleViewer</name>
     <message>
         <source>Example - Quintrel</source>
-        <translation>Beispiel - Quintrel</translation>
-    </message>
-    <message>
-        <source>A picture of a game in progress that shows how the cards fit. The arrow keys, Page Up and Page Down scroll it.</source>
-        <translation>Das Bild eines laufenden Spiels, das zeigt, wie die Karten zusammenpassen. Die Pfeiltasten, Bild auf und Bild ab blättern darin.</translation>
-    </message>
-    <message>
-        <source>Example game</source>
-        <translation>Beispielspiel</translation>
+        <translation>Beispiel – Quintrel</translation>
     </message>
     <message>
         <source>Scrolls the example</source>
         <translation>Blättert im Beispiel</translation>
+    </message>
+    <message>
+        <source>A picture that shows how the cards fit, how a card turns and how two cards change places. The arrow keys, Page Up and Page Down scroll it.</source>
+        <translation>Ein Bild, das zeigt, wie die Karten zusammenpassen, wie sich eine Karte dreht und wie zwei Karten die Plätze tauschen. Mit den Pfeiltasten, Bild auf und Bild ab blättern Sie darin.</translation>
+    </message>
+    <message>
+        <source>Example picture</source>
+        <translation>Beispielbild</translation>
     </message>
 </context>
 <context>
     <name>quintrel::FileReading</name>
     <message>
         <source>too large: %1 x %2 pixels</source>
-        <translation>zu groß: %1 x %2 Pixel</translation>
+        <translation>zu groß: %L1&#xa0;×&#xa0;%L2 Pixel</translation>
     </message>
     <message>
         <source>not enough memory for its %1 x %2 pixels</source>
-        <translation>nicht genug Speicher für seine %1 x %2 Pixel</translation>
+        <translation>nicht genug Speicher für seine %L1&#xa0;×&#xa0;%L2 Pixel</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; could not be read.</source>
@@ -303,8 +303,12 @@ Das Programm wird jetzt beendet.</translation>
         <translation>„%1“ ist keine gewöhnliche Datei</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; was replaced by another program while it was being read</source>
+        <translation>„%1“ wurde von einem anderen Programm ersetzt, während es gelesen wurde</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; is a link that is not followed, since it or a link or file it leads to belongs to another user</source>
-        <translation>„%1“ ist eine Verknüpfung, der nicht gefolgt wird, da sie selbst oder eine Verknüpfung oder Datei, zu der sie führt, einem anderen Benutzer gehört</translation>
+        <translation>„%1“ ist eine Verknüpfung, der Quintrel nicht folgt, weil sie, eine weitere Verknüpfung auf dem Weg oder ihr Ziel einem anderen Benutzer gehört</translation>
     </message>
     <message>
         <source>the file &quot;%1&quot; belongs to the user &quot;%2&quot;, and you may not read it</source>
@@ -370,10 +374,6 @@ Das Programm wird jetzt beendet.</translation>
         <source>the file &quot;%1&quot; could not be written: %2</source>
         <translation>Die Datei „%1“ konnte nicht geschrieben werden: %2</translation>
     </message>
-    <message>
-        <source>&quot;%1&quot; was replaced by another program while it was being read</source>
-        <translation>„%1“ wurde von einem anderen Programm ersetzt, während es gelesen wurde</translation>
-    </message>
 </context>
 <context>
     <name>quintrel::FolderLock</name>
@@ -393,14 +393,14 @@ Das Programm wird jetzt beendet.</translation>
     <name>quintrel::GameFolders</name>
     <message>
         <source>the folder &quot;%1&quot; could not be made: %2</source>
-        <translation>der Ordner „%1“ konnte nicht angelegt werden: %2</translation>
+        <translation>Der Ordner „%1“ konnte nicht angelegt werden: %2</translation>
     </message>
 </context>
 <context>
     <name>quintrel::HelpWindow</name>
     <message>
         <source>Quintrel - Help</source>
-        <translation>Quintrel - Hilfe</translation>
+        <translation>Quintrel – Hilfe</translation>
     </message>
     <message>
         <source>Rules</source>
@@ -408,7 +408,7 @@ Das Programm wird jetzt beendet.</translation>
     </message>
     <message>
         <source>About</source>
-        <translation>Über</translation>
+        <translation>Über Quintrel</translation>
     </message>
     <message>
         <source>OK</source>
@@ -416,7 +416,7 @@ Das Programm wird jetzt beendet.</translation>
     </message>
     <message>
         <source>The rules of Quintrel, or who made it</source>
-        <translation>Die Regeln von Quintrel oder wer es gemacht hat</translation>
+        <translation>Die Regeln von Quintrel oder wer es entwickelt hat</translation>
     </message>
     <message>
         <source>Help text</source>
@@ -428,7 +428,7 @@ Das Programm wird jetzt beendet.</translation>
     </message>
     <message>
         <source>Shows who made Quintrel</source>
-        <translation>Zeigt, wer Quintrel gemacht hat</translation>
+        <translation>Zeigt, wer Quintrel entwickelt hat</translation>
     </message>
     <message>
         <source>Closes the help</source>
@@ -436,15 +436,15 @@ Das Programm wird jetzt beendet.</translation>
     </message>
     <message>
         <source>The maker&apos;s logo</source>
-        <translation>Das Logo der Macher</translation>
+        <translation>Das Logo der Entwickler</translation>
     </message>
     <message>
         <source>The maker&apos;s web page, %1</source>
-        <translation>Die Webseite der Macher, %1</translation>
+        <translation>Die Webseite der Entwickler, %1</translation>
     </message>
     <message>
         <source>Opens the maker&apos;s web page in the browser</source>
-        <translation>Öffnet die Webseite der Macher im Browser</translation>
+        <translation>Öffnet die Webseite der Entwickler im Browser</translation>
     </message>
     <message>
         <source>oops, unable to link you there</source>
@@ -455,15 +455,15 @@ Das Programm wird jetzt beendet.</translation>
     <name>quintrel::RegularFile</name>
     <message>
         <source>%1 MiB</source>
-        <translation>%1 MiB</translation>
+        <translation>%L1&#xa0;MiB</translation>
     </message>
     <message>
         <source>%1 KiB</source>
-        <translation>%1 KiB</translation>
+        <translation>%L1&#xa0;KiB</translation>
     </message>
     <message>
         <source>%1 bytes</source>
-        <translation>%1 Byte</translation>
+        <translation>%L1&#xa0;Byte</translation>
     </message>
     <message>
         <source>not a regular file</source>
@@ -475,38 +475,38 @@ Das Programm wird jetzt beendet.</translation>
     </message>
     <message>
         <source>a link that is not followed, since it or the file it leads to belongs to another user</source>
-        <translation>eine Verknüpfung, der nicht gefolgt wird, da sie oder die Datei, zu der sie führt, einem anderen Benutzer gehört</translation>
+        <translation>eine Verknüpfung, der Quintrel nicht folgt, weil sie oder ihr Ziel einem anderen Benutzer gehört</translation>
     </message>
 </context>
 <context>
     <name>quintrel::SavedGame</name>
     <message>
         <source>the file &quot;%1&quot; is too large to be a saved game</source>
-        <translation>die Datei „%1“ ist zu groß für ein gespeichertes Spiel</translation>
+        <translation>Die Datei „%1“ ist zu groß für ein gespeichertes Spiel</translation>
     </message>
     <message>
         <source>the file is written in UTF-16, which Quintrel does not read</source>
-        <translation>die Datei ist in UTF-16 geschrieben, das Quintrel nicht liest</translation>
+        <translation>Die Datei ist in UTF-16 kodiert, einem Format, das Quintrel nicht liest</translation>
     </message>
     <message>
         <source>for position %1 it holds no card</source>
-        <translation>für Platz %1 enthält sie keine Karte</translation>
+        <translation>Für Platz %1 ist keine Karte angegeben</translation>
     </message>
     <message>
         <source>for position %1 it holds no orientation</source>
-        <translation>für Platz %1 enthält sie keine Ausrichtung</translation>
+        <translation>Für Platz %1 ist keine Ausrichtung angegeben</translation>
     </message>
     <message>
         <source>the file &quot;%1&quot; is written in UTF-16, which Quintrel does not write</source>
-        <translation>die Datei „%1“ ist in UTF-16 geschrieben, das Quintrel nicht schreibt</translation>
+        <translation>Die Datei „%1“ ist in UTF-16 kodiert, einem Format, das Quintrel nicht schreibt</translation>
     </message>
     <message>
         <source>the file is written in UTF-32, which Quintrel does not read</source>
-        <translation>Die Datei ist in UTF-32 geschrieben, das Quintrel nicht liest</translation>
+        <translation>Die Datei ist in UTF-32 kodiert, einem Format, das Quintrel nicht liest</translation>
     </message>
     <message>
         <source>for position %1 it holds &quot;%2&quot; as the card, which is not one of the nine cards 1010, 1020 ... 1090</source>
-        <translation>Für Platz %1 ist „%2“ als Karte angegeben, das ist keine der neun Karten 1010, 1020 … 1090</translation>
+        <translation>Für Platz %1 ist „%2“ als Karte angegeben, das ist keine der neun Karten 1010, 1020, …, 1090</translation>
     </message>
     <message>
         <source>for position %1 it holds &quot;%2&quot; as the orientation, which is not one of the four orientations 1 to 4</source>
@@ -514,11 +514,11 @@ Das Programm wird jetzt beendet.</translation>
     </message>
     <message>
         <source>it holds card %1 for both position %2 and position %3, and a game holds each card once</source>
-        <translation>Karte %1 ist sowohl für Platz %2 als auch für Platz %3 angegeben, doch ein Spiel enthält jede Karte nur einmal</translation>
+        <translation>Für Platz %2 und für Platz %3 ist dieselbe Karte %1 angegeben, doch ein Spiel enthält jede Karte genau einmal</translation>
     </message>
     <message>
         <source>the file &quot;%1&quot; is written in UTF-32, which Quintrel does not write</source>
-        <translation>Die Datei „%1“ ist in UTF-32 geschrieben, das Quintrel nicht schreibt</translation>
+        <translation>Die Datei „%1“ ist in UTF-32 kodiert, einem Format, das Quintrel nicht schreibt</translation>
     </message>
     <message>
         <source>the file &quot;%1&quot; holds bytes that would keep the game written into it from being read back</source>
@@ -533,7 +533,7 @@ Das Programm wird jetzt beendet.</translation>
     <name>quintrel::SplashWindow</name>
     <message>
         <source>Quintrel, by the Quintrel makers, 2026</source>
-        <translation>Quintrel, von den Machern von Quintrel, 2026</translation>
+        <translation>Quintrel, von den Quintrel-Entwicklern, 2026</translation>
     </message>
     <message>
         <source>OK</source>
@@ -565,17 +565,19 @@ tree, a copied folder); an installed copy saves in $XDG_DATA_HOME/quintrel, by d
 ~/.local/share/quintrel. This copy saves in %1
 </source>
         <translation>Aufruf: quintrel [--help | --version] [Qt-Optionen]
-Quintrel, ein Bildkarten-Puzzle: Tauschen und drehen Sie neun Karten, bis alle zwölf Nähte passen.
+Quintrel, ein Bildkarten-Puzzle: Tauschen und drehen Sie neun Karten, bis alle
+zwölf Nähte passen.
 
   -h, --help     diese Hilfe anzeigen und beenden
   -v, --version  die Version anzeigen und beenden
 
-Die Optionen von Qt selbst (-style, -platform, -reverse, -display und die anderen) wirken wie
-in jedem Qt-Programm.
+Die Qt-eigenen Optionen (-style, -platform, -reverse, -display und die anderen)
+funktionieren wie in jedem Qt-Programm.
 
-Das Spiel wird in game.ini neben dem Programm gespeichert, wenn seine Daten dort liegen (der
-Build-Baum, ein kopierter Ordner); eine installierte Kopie speichert in $XDG_DATA_HOME/quintrel,
-standardmäßig ~/.local/share/quintrel. Diese Kopie speichert in %1
+Das Spiel wird in game.ini neben dem Programm gespeichert, wenn seine Daten dort
+liegen (das Build-Verzeichnis, ein kopierter Ordner); eine installierte Kopie
+speichert in $XDG_DATA_HOME/quintrel, standardmäßig in ~/.local/share/quintrel.
+Diese Kopie speichert in %1
 </translation>
     </message>
     <message>
@@ -604,7 +606,7 @@ standardmäßig ~/.local/share/quintrel. Diese Kopie speichert in %1
     </message>
     <message>
         <source>the display &quot;%1&quot; (%2) cannot be opened, and Quintrel needs a graphical session</source>
-        <translation>die Anzeige „%1“ (%2) lässt sich nicht öffnen, und Quintrel braucht eine grafische Sitzung</translation>
+        <translation>Die Anzeige „%1“ (%2) lässt sich nicht öffnen, und Quintrel braucht eine grafische Sitzung</translation>
     </message>
     <message>
         <source>Qt has no platform &quot;%1&quot; (%2); the platforms it has are %3</source>

@@ -112,15 +112,11 @@ La casilla queda vacía; vuelva a instalar Quintrel para recuperar la imagen.</t
     </message>
     <message>
         <source>The arrow keys move between the cards, Space or Enter selects a card and swaps it with the selected one, R turns a card a quarter turn clockwise.</source>
-        <translation>Las teclas de flecha pasan de una carta a otra, Espacio o Intro selecciona una carta y la intercambia con la seleccionada, R gira una carta un cuarto de vuelta en el sentido de las agujas del reloj.</translation>
+        <translation>Con las teclas de flecha se pasa de una carta a otra; Espacio o Intro selecciona una carta y la intercambia con la seleccionada; R gira una carta un cuarto de vuelta en el sentido de las agujas del reloj.</translation>
     </message>
 </context>
 <context>
     <name>quintrel::BoardWindow</name>
-    <message>
-        <source>Your video display is set to LARGE FONTS. This application requires a setting of Small Fonts. Right click on your desktop, select PROPERTIES,then SETTINGS. Change Fonts from Large to Small, then click on the APPLY button.</source>
-        <translation>Su pantalla está configurada con FUENTES GRANDES. Esta aplicación necesita la configuración Fuentes pequeñas. Pulse con el botón derecho en el escritorio, elija PROPIEDADES y luego CONFIGURACIÓN. Cambie las fuentes de Grandes a Pequeñas y pulse el botón APLICAR.</translation>
-    </message>
     <message>
         <source>Quintrel cannot start: its window icon &quot;%1&quot; is missing or is not an icon file (%2).
 
@@ -157,7 +153,7 @@ Vuelva a instalar Quintrel para que la carpeta «SOUND» junto al programa conte
     <message>
         <source>&amp;Help</source>
         <comment>menu bar</comment>
-        <translation>A&amp;yuda</translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>&amp;Rules</source>
@@ -172,7 +168,7 @@ Vuelva a instalar Quintrel para que la carpeta «SOUND» junto al programa conte
     <message>
         <source>&amp;About...</source>
         <comment>Help menu</comment>
-        <translation>&amp;Acerca de Quintrel...</translation>
+        <translation>&amp;Acerca de Quintrel…</translation>
     </message>
     <message>
         <source>Your game has been saved</source>
@@ -208,7 +204,11 @@ Su partida no ha cambiado.</translation>
 The saved game was not laid out, and your game is unchanged; reinstall Quintrel to get the picture back.</source>
         <translation>%1
 
-No se ha colocado la partida guardada y su partida no ha cambiado; vuelva a instalar Quintrel para recuperar la imagen.</translation>
+No se ha cargado la partida guardada y su partida no ha cambiado; vuelva a instalar Quintrel para recuperar la imagen.</translation>
+    </message>
+    <message>
+        <source>Your video display is set to LARGE FONTS. This application requires a setting of Small Fonts. In your desktop&apos;s display settings, set the scale to 100%, 150% or 200% and turn large text off, then start Quintrel again.</source>
+        <translation>Su pantalla está configurada con FUENTES GRANDES. Esta aplicación necesita la configuración Fuentes pequeñas. En la configuración de pantalla de su escritorio, ajuste la escala al 100&#xa0;%, 150&#xa0;% o 200&#xa0;% y desactive el texto grande; luego vuelva a iniciar Quintrel.</translation>
     </message>
 </context>
 <context>
@@ -219,7 +219,7 @@ No se ha colocado la partida guardada y su partida no ha cambiado; vuelva a inst
 %1
 
 The program will now end.</source>
-        <translation>Quintrel ha encontrado un error del que no puede recuperarse:
+        <translation>Se ha producido en Quintrel un error irrecuperable:
 
 %1
 
@@ -230,30 +230,30 @@ El programa se cerrará ahora.</translation>
     <name>quintrel::ExampleViewer</name>
     <message>
         <source>Example - Quintrel</source>
-        <translation>Ejemplo - Quintrel</translation>
-    </message>
-    <message>
-        <source>A picture of a game in progress that shows how the cards fit. The arrow keys, Page Up and Page Down scroll it.</source>
-        <translation>La imagen de una partida en curso que muestra cómo encajan las cartas. Las teclas de flecha, Re Pág y Av Pág la desplazan.</translation>
-    </message>
-    <message>
-        <source>Example game</source>
-        <translation>Partida de ejemplo</translation>
+        <translation>Ejemplo – Quintrel</translation>
     </message>
     <message>
         <source>Scrolls the example</source>
         <translation>Desplaza el ejemplo</translation>
+    </message>
+    <message>
+        <source>A picture that shows how the cards fit, how a card turns and how two cards change places. The arrow keys, Page Up and Page Down scroll it.</source>
+        <translation>Una imagen que muestra cómo encajan las cartas, cómo gira una carta y cómo dos cartas cambian de lugar. Las teclas de flecha, Re Pág y Av Pág la desplazan.</translation>
+    </message>
+    <message>
+        <source>Example picture</source>
+        <translation>Imagen de ejemplo</translation>
     </message>
 </context>
 <context>
     <name>quintrel::FileReading</name>
     <message>
         <source>too large: %1 x %2 pixels</source>
-        <translation>demasiado grande: %1 x %2 píxeles</translation>
+        <translation>demasiado grande: %L1&#xa0;×&#xa0;%L2 píxeles</translation>
     </message>
     <message>
         <source>not enough memory for its %1 x %2 pixels</source>
-        <translation>no hay memoria suficiente para sus %1 x %2 píxeles</translation>
+        <translation>no hay memoria suficiente para sus %L1&#xa0;×&#xa0;%L2 píxeles</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; could not be read.</source>
@@ -303,8 +303,12 @@ El programa se cerrará ahora.</translation>
         <translation>«%1» no es un archivo normal</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; was replaced by another program while it was being read</source>
+        <translation>«%1» fue sustituido por otro programa mientras se leía</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; is a link that is not followed, since it or a link or file it leads to belongs to another user</source>
-        <translation>«%1» es un enlace que no se sigue, porque él mismo o un enlace o archivo al que lleva pertenece a otro usuario</translation>
+        <translation>«%1» es un enlace que no se sigue porque el enlace, otro enlace del camino o el archivo al que apunta pertenece a otro usuario</translation>
     </message>
     <message>
         <source>the file &quot;%1&quot; belongs to the user &quot;%2&quot;, and you may not read it</source>
@@ -370,18 +374,14 @@ El programa se cerrará ahora.</translation>
         <source>the file &quot;%1&quot; could not be written: %2</source>
         <translation>no se pudo escribir el archivo «%1»: %2</translation>
     </message>
-    <message>
-        <source>&quot;%1&quot; was replaced by another program while it was being read</source>
-        <translation>«%1» fue sustituido por otro programa mientras se leía</translation>
-    </message>
 </context>
 <context>
     <name>quintrel::FolderLock</name>
     <message numerus="yes">
         <source>another save into the folder &quot;%1&quot; was still going on after %2 seconds</source>
         <translation>
-            <numerusform>otro guardado en la carpeta «%1» seguía en curso tras %2 segundo</numerusform>
-            <numerusform>otro guardado en la carpeta «%1» seguía en curso tras %2 segundos</numerusform>
+            <numerusform>otra operación de guardado en la carpeta «%1» seguía en curso al cabo de %2 segundo</numerusform>
+            <numerusform>otra operación de guardado en la carpeta «%1» seguía en curso al cabo de %2 segundos</numerusform>
         </translation>
     </message>
     <message>
@@ -400,7 +400,7 @@ El programa se cerrará ahora.</translation>
     <name>quintrel::HelpWindow</name>
     <message>
         <source>Quintrel - Help</source>
-        <translation>Quintrel - Ayuda</translation>
+        <translation>Quintrel – Ayuda</translation>
     </message>
     <message>
         <source>Rules</source>
@@ -416,7 +416,7 @@ El programa se cerrará ahora.</translation>
     </message>
     <message>
         <source>The rules of Quintrel, or who made it</source>
-        <translation>Las reglas de Quintrel, o quién lo hizo</translation>
+        <translation>Las reglas de Quintrel, o quién lo creó</translation>
     </message>
     <message>
         <source>Help text</source>
@@ -428,7 +428,7 @@ El programa se cerrará ahora.</translation>
     </message>
     <message>
         <source>Shows who made Quintrel</source>
-        <translation>Muestra quién hizo Quintrel</translation>
+        <translation>Muestra quién creó Quintrel</translation>
     </message>
     <message>
         <source>Closes the help</source>
@@ -455,15 +455,15 @@ El programa se cerrará ahora.</translation>
     <name>quintrel::RegularFile</name>
     <message>
         <source>%1 MiB</source>
-        <translation>%1 MiB</translation>
+        <translation>%L1&#xa0;MiB</translation>
     </message>
     <message>
         <source>%1 KiB</source>
-        <translation>%1 KiB</translation>
+        <translation>%L1&#xa0;KiB</translation>
     </message>
     <message>
         <source>%1 bytes</source>
-        <translation>%1 bytes</translation>
+        <translation>%L1&#xa0;bytes</translation>
     </message>
     <message>
         <source>not a regular file</source>
@@ -475,7 +475,7 @@ El programa se cerrará ahora.</translation>
     </message>
     <message>
         <source>a link that is not followed, since it or the file it leads to belongs to another user</source>
-        <translation>un enlace que no se sigue, porque él o el archivo al que lleva pertenece a otro usuario</translation>
+        <translation>un enlace que no se sigue porque el enlace o el archivo al que apunta pertenece a otro usuario</translation>
     </message>
 </context>
 <context>
@@ -486,39 +486,39 @@ El programa se cerrará ahora.</translation>
     </message>
     <message>
         <source>the file is written in UTF-16, which Quintrel does not read</source>
-        <translation>el archivo está escrito en UTF-16, que Quintrel no lee</translation>
+        <translation>el archivo está codificado en UTF-16, un formato que Quintrel no lee</translation>
     </message>
     <message>
         <source>for position %1 it holds no card</source>
-        <translation>para la posición %1 no contiene ninguna carta</translation>
+        <translation>no hay ninguna carta para la posición %1</translation>
     </message>
     <message>
         <source>for position %1 it holds no orientation</source>
-        <translation>para la posición %1 no contiene ninguna orientación</translation>
+        <translation>no hay ninguna orientación para la posición %1</translation>
     </message>
     <message>
         <source>the file &quot;%1&quot; is written in UTF-16, which Quintrel does not write</source>
-        <translation>el archivo «%1» está escrito en UTF-16, que Quintrel no escribe</translation>
+        <translation>el archivo «%1» está codificado en UTF-16, un formato que Quintrel no escribe</translation>
     </message>
     <message>
         <source>the file is written in UTF-32, which Quintrel does not read</source>
-        <translation>el archivo está escrito en UTF-32, que Quintrel no lee</translation>
+        <translation>el archivo está codificado en UTF-32, un formato que Quintrel no lee</translation>
     </message>
     <message>
         <source>for position %1 it holds &quot;%2&quot; as the card, which is not one of the nine cards 1010, 1020 ... 1090</source>
-        <translation>para la posición %1 indica «%2» como carta, que no es ninguna de las nueve cartas 1010, 1020… 1090</translation>
+        <translation>la carta indicada para la posición %1, «%2», no es ninguna de las nueve cartas 1010, 1020, …, 1090</translation>
     </message>
     <message>
         <source>for position %1 it holds &quot;%2&quot; as the orientation, which is not one of the four orientations 1 to 4</source>
-        <translation>para la posición %1 indica «%2» como orientación, que no es ninguna de las cuatro orientaciones del 1 al 4</translation>
+        <translation>la orientación indicada para la posición %1, «%2», no es ninguna de las cuatro orientaciones del 1 al 4</translation>
     </message>
     <message>
         <source>it holds card %1 for both position %2 and position %3, and a game holds each card once</source>
-        <translation>indica la carta %1 tanto para la posición %2 como para la posición %3, y una partida contiene cada carta una sola vez</translation>
+        <translation>la misma carta %1 está indicada para la posición %2 y para la posición %3, y una partida contiene cada carta una sola vez</translation>
     </message>
     <message>
         <source>the file &quot;%1&quot; is written in UTF-32, which Quintrel does not write</source>
-        <translation>el archivo «%1» está escrito en UTF-32, que Quintrel no escribe</translation>
+        <translation>el archivo «%1» está codificado en UTF-32, un formato que Quintrel no escribe</translation>
     </message>
     <message>
         <source>the file &quot;%1&quot; holds bytes that would keep the game written into it from being read back</source>
@@ -541,7 +541,7 @@ El programa se cerrará ahora.</translation>
     </message>
     <message>
         <source>A picture-card puzzle: swap and turn nine cards until every edge fits. Press OK to start.</source>
-        <translation>Un rompecabezas de cartas ilustradas: intercambie y gire nueve cartas hasta que encaje cada borde. Pulse Aceptar para empezar.</translation>
+        <translation>Un rompecabezas de cartas ilustradas: intercambie y gire nueve cartas hasta que encajen todos los bordes. Pulse Aceptar para empezar.</translation>
     </message>
     <message>
         <source>Shows the board and deals the first game</source>
@@ -565,18 +565,19 @@ tree, a copied folder); an installed copy saves in $XDG_DATA_HOME/quintrel, by d
 ~/.local/share/quintrel. This copy saves in %1
 </source>
         <translation>Uso: quintrel [--help | --version] [opciones de Qt]
-Quintrel, un rompecabezas de cartas ilustradas: intercambie y gire nueve cartas hasta que
-encajen las doce uniones.
+Quintrel, un rompecabezas de cartas ilustradas: intercambie y gire nueve cartas
+hasta que encajen las doce uniones.
 
   -h, --help     mostrar esta ayuda y salir
   -v, --version  mostrar la versión y salir
 
-Las opciones propias de Qt (-style, -platform, -reverse, -display y las demás) funcionan como
-en cualquier programa Qt.
+Las opciones propias de Qt (-style, -platform, -reverse, -display y las demás)
+funcionan como en cualquier programa Qt.
 
-La partida se guarda en game.ini junto al programa cuando sus datos están allí (el árbol de
-compilación, una carpeta copiada); una copia instalada guarda en $XDG_DATA_HOME/quintrel, por
-defecto ~/.local/share/quintrel. Esta copia guarda en %1
+La partida se guarda en game.ini junto al programa cuando sus datos están allí
+(el árbol de compilación, una carpeta copiada); una copia instalada guarda en
+$XDG_DATA_HOME/quintrel, por defecto en ~/.local/share/quintrel. Esta copia
+guarda en %1
 </translation>
     </message>
     <message>

@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>Turn the card at row %1, column %2</source>
-        <translation>Tourner la carte en ligne %1, colonne %2</translation>
+        <translation>Tourner la carte de la ligne %1, colonne %2</translation>
     </message>
     <message>
         <source>Turn card %1</source>
@@ -112,15 +112,11 @@ La case reste vide&#xa0;; réinstallez Quintrel pour retrouver l&apos;image.</tr
     </message>
     <message>
         <source>The arrow keys move between the cards, Space or Enter selects a card and swaps it with the selected one, R turns a card a quarter turn clockwise.</source>
-        <translation>Les touches fléchées passent d&apos;une carte à l&apos;autre, Espace ou Entrée sélectionne une carte et l&apos;échange avec la carte sélectionnée, R tourne une carte d&apos;un quart de tour dans le sens des aiguilles d&apos;une montre.</translation>
+        <translation>Les touches fléchées permettent de passer d&apos;une carte à l&apos;autre&#xa0;; Espace ou Entrée sélectionne une carte et l&apos;échange avec la carte sélectionnée&#xa0;; R tourne une carte d&apos;un quart de tour dans le sens des aiguilles d&apos;une montre.</translation>
     </message>
 </context>
 <context>
     <name>quintrel::BoardWindow</name>
-    <message>
-        <source>Your video display is set to LARGE FONTS. This application requires a setting of Small Fonts. Right click on your desktop, select PROPERTIES,then SETTINGS. Change Fonts from Large to Small, then click on the APPLY button.</source>
-        <translation>Votre affichage est réglé sur GRANDES POLICES. Cette application nécessite le réglage Petites polices. Cliquez avec le bouton droit sur le bureau, choisissez PROPRIÉTÉS, puis PARAMÈTRES. Passez les polices de Grandes à Petites, puis cliquez sur le bouton APPLIQUER.</translation>
-    </message>
     <message>
         <source>Quintrel cannot start: its window icon &quot;%1&quot; is missing or is not an icon file (%2).
 
@@ -172,7 +168,7 @@ Réinstallez Quintrel pour que le dossier «&#xa0;SOUND&#xa0;» à côté du pro
     <message>
         <source>&amp;About...</source>
         <comment>Help menu</comment>
-        <translation>À &amp;propos de Quintrel...</translation>
+        <translation>À &amp;propos de Quintrel…</translation>
     </message>
     <message>
         <source>Your game has been saved</source>
@@ -184,7 +180,7 @@ Réinstallez Quintrel pour que le dossier «&#xa0;SOUND&#xa0;» à côté du pro
 The saved game you had before is unchanged.</source>
         <translation>Votre partie n&apos;a pas pu être enregistrée&#xa0;: %1.
 
-La partie enregistrée auparavant est inchangée.</translation>
+La partie enregistrée auparavant n&apos;a pas changé.</translation>
     </message>
     <message>
         <source>Your game could not be saved: %1.</source>
@@ -200,7 +196,7 @@ La partie enregistrée auparavant est inchangée.</translation>
 Your game is unchanged.</source>
         <translation>La partie enregistrée n&apos;a pas pu être chargée&#xa0;: %1.
 
-Votre partie est inchangée.</translation>
+Votre partie n&apos;a pas changé.</translation>
     </message>
     <message>
         <source>%1
@@ -208,7 +204,11 @@ Votre partie est inchangée.</translation>
 The saved game was not laid out, and your game is unchanged; reinstall Quintrel to get the picture back.</source>
         <translation>%1
 
-La partie enregistrée n&apos;a pas été disposée et votre partie est inchangée&#xa0;; réinstallez Quintrel pour retrouver l&apos;image.</translation>
+La partie enregistrée n&apos;a pas été chargée et votre partie n&apos;a pas changé&#xa0;; réinstallez Quintrel pour retrouver l&apos;image.</translation>
+    </message>
+    <message>
+        <source>Your video display is set to LARGE FONTS. This application requires a setting of Small Fonts. In your desktop&apos;s display settings, set the scale to 100%, 150% or 200% and turn large text off, then start Quintrel again.</source>
+        <translation>Votre affichage est réglé sur GRANDES POLICES. Cette application nécessite le réglage Petites polices. Dans les paramètres d&apos;affichage de votre bureau, réglez la mise à l&apos;échelle sur 100&#xa0;%, 150&#xa0;% ou 200&#xa0;% et désactivez le grand texte, puis relancez Quintrel.</translation>
     </message>
 </context>
 <context>
@@ -219,7 +219,7 @@ La partie enregistrée n&apos;a pas été disposée et votre partie est inchang�
 %1
 
 The program will now end.</source>
-        <translation>Quintrel a rencontré une erreur dont il ne peut pas se remettre&#xa0;:
+        <translation>Quintrel a rencontré une erreur irrécupérable&#xa0;:
 
 %1
 
@@ -230,30 +230,30 @@ Le programme va maintenant se fermer.</translation>
     <name>quintrel::ExampleViewer</name>
     <message>
         <source>Example - Quintrel</source>
-        <translation>Exemple - Quintrel</translation>
-    </message>
-    <message>
-        <source>A picture of a game in progress that shows how the cards fit. The arrow keys, Page Up and Page Down scroll it.</source>
-        <translation>L&apos;image d&apos;une partie en cours qui montre comment les cartes s&apos;assemblent. Les touches fléchées, Page précédente et Page suivante la font défiler.</translation>
-    </message>
-    <message>
-        <source>Example game</source>
-        <translation>Partie d&apos;exemple</translation>
+        <translation>Exemple – Quintrel</translation>
     </message>
     <message>
         <source>Scrolls the example</source>
         <translation>Fait défiler l&apos;exemple</translation>
+    </message>
+    <message>
+        <source>A picture that shows how the cards fit, how a card turns and how two cards change places. The arrow keys, Page Up and Page Down scroll it.</source>
+        <translation>Une image qui montre comment les cartes s&apos;assemblent, comment une carte tourne et comment deux cartes échangent leurs places. Les touches fléchées, Page précédente et Page suivante la font défiler.</translation>
+    </message>
+    <message>
+        <source>Example picture</source>
+        <translation>Image d&apos;exemple</translation>
     </message>
 </context>
 <context>
     <name>quintrel::FileReading</name>
     <message>
         <source>too large: %1 x %2 pixels</source>
-        <translation>trop grande&#xa0;: %1 x %2 pixels</translation>
+        <translation>trop grande&#xa0;: %L1&#xa0;×&#xa0;%L2&#xa0;pixels</translation>
     </message>
     <message>
         <source>not enough memory for its %1 x %2 pixels</source>
-        <translation>pas assez de mémoire pour ses %1 x %2 pixels</translation>
+        <translation>pas assez de mémoire pour ses %L1&#xa0;×&#xa0;%L2&#xa0;pixels</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; could not be read.</source>
@@ -303,8 +303,12 @@ Le programme va maintenant se fermer.</translation>
         <translation>«&#xa0;%1&#xa0;» n&apos;est pas un fichier ordinaire</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; was replaced by another program while it was being read</source>
+        <translation>«&#xa0;%1&#xa0;» a été remplacé par un autre programme pendant sa lecture</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; is a link that is not followed, since it or a link or file it leads to belongs to another user</source>
-        <translation>«&#xa0;%1&#xa0;» est un lien qui n&apos;est pas suivi, car lui-même ou un lien ou un fichier vers lequel il mène appartient à un autre utilisateur</translation>
+        <translation>«&#xa0;%1&#xa0;» est un lien que Quintrel ne suit pas, car ce lien, un autre lien sur le chemin ou le fichier vers lequel il pointe appartient à un autre utilisateur</translation>
     </message>
     <message>
         <source>the file &quot;%1&quot; belongs to the user &quot;%2&quot;, and you may not read it</source>
@@ -370,10 +374,6 @@ Le programme va maintenant se fermer.</translation>
         <source>the file &quot;%1&quot; could not be written: %2</source>
         <translation>le fichier «&#xa0;%1&#xa0;» n&apos;a pas pu être écrit&#xa0;: %2</translation>
     </message>
-    <message>
-        <source>&quot;%1&quot; was replaced by another program while it was being read</source>
-        <translation>« %1 » a été remplacé par un autre programme pendant sa lecture</translation>
-    </message>
 </context>
 <context>
     <name>quintrel::FolderLock</name>
@@ -400,7 +400,7 @@ Le programme va maintenant se fermer.</translation>
     <name>quintrel::HelpWindow</name>
     <message>
         <source>Quintrel - Help</source>
-        <translation>Quintrel - Aide</translation>
+        <translation>Quintrel – Aide</translation>
     </message>
     <message>
         <source>Rules</source>
@@ -455,15 +455,15 @@ Le programme va maintenant se fermer.</translation>
     <name>quintrel::RegularFile</name>
     <message>
         <source>%1 MiB</source>
-        <translation>%1&#xa0;Mio</translation>
+        <translation>%L1&#xa0;Mio</translation>
     </message>
     <message>
         <source>%1 KiB</source>
-        <translation>%1&#xa0;Kio</translation>
+        <translation>%L1&#xa0;Kio</translation>
     </message>
     <message>
         <source>%1 bytes</source>
-        <translation>%1 octets</translation>
+        <translation>%L1&#xa0;octets</translation>
     </message>
     <message>
         <source>not a regular file</source>
@@ -475,7 +475,7 @@ Le programme va maintenant se fermer.</translation>
     </message>
     <message>
         <source>a link that is not followed, since it or the file it leads to belongs to another user</source>
-        <translation>un lien qui n&apos;est pas suivi, car lui ou le fichier vers lequel il mène appartient à un autre utilisateur</translation>
+        <translation>un lien que Quintrel ne suit pas, car ce lien ou le fichier vers lequel il pointe appartient à un autre utilisateur</translation>
     </message>
 </context>
 <context>
@@ -486,27 +486,27 @@ Le programme va maintenant se fermer.</translation>
     </message>
     <message>
         <source>the file is written in UTF-16, which Quintrel does not read</source>
-        <translation>le fichier est écrit en UTF-16, que Quintrel ne lit pas</translation>
+        <translation>le fichier est encodé en UTF-16, un format que Quintrel ne lit pas</translation>
     </message>
     <message>
         <source>for position %1 it holds no card</source>
-        <translation>pour la place %1, il ne contient aucune carte</translation>
+        <translation>aucune carte n&apos;est indiquée pour la place %1</translation>
     </message>
     <message>
         <source>for position %1 it holds no orientation</source>
-        <translation>pour la place %1, il ne contient aucune orientation</translation>
+        <translation>aucune orientation n&apos;est indiquée pour la place %1</translation>
     </message>
     <message>
         <source>the file &quot;%1&quot; is written in UTF-16, which Quintrel does not write</source>
-        <translation>le fichier «&#xa0;%1&#xa0;» est écrit en UTF-16, que Quintrel n&apos;écrit pas</translation>
+        <translation>le fichier «&#xa0;%1&#xa0;» est encodé en UTF-16, un format que Quintrel n&apos;écrit pas</translation>
     </message>
     <message>
         <source>the file is written in UTF-32, which Quintrel does not read</source>
-        <translation>le fichier est écrit en UTF-32, que Quintrel ne lit pas</translation>
+        <translation>le fichier est encodé en UTF-32, un format que Quintrel ne lit pas</translation>
     </message>
     <message>
         <source>for position %1 it holds &quot;%2&quot; as the card, which is not one of the nine cards 1010, 1020 ... 1090</source>
-        <translation>pour la place %1, la carte indiquée, «&#xa0;%2&#xa0;», n&apos;est pas l&apos;une des neuf cartes 1010, 1020… 1090</translation>
+        <translation>pour la place %1, la carte indiquée, «&#xa0;%2&#xa0;», n&apos;est pas l&apos;une des neuf cartes 1010, 1020, …, 1090</translation>
     </message>
     <message>
         <source>for position %1 it holds &quot;%2&quot; as the orientation, which is not one of the four orientations 1 to 4</source>
@@ -514,11 +514,11 @@ Le programme va maintenant se fermer.</translation>
     </message>
     <message>
         <source>it holds card %1 for both position %2 and position %3, and a game holds each card once</source>
-        <translation>la carte %1 est indiquée pour la place %2 et pour la place %3, alors qu&apos;une partie contient chaque carte une seule fois</translation>
+        <translation>la même carte %1 est indiquée pour la place %2 et pour la place %3, alors qu&apos;une partie contient chaque carte une seule fois</translation>
     </message>
     <message>
         <source>the file &quot;%1&quot; is written in UTF-32, which Quintrel does not write</source>
-        <translation>le fichier «&#xa0;%1&#xa0;» est écrit en UTF-32, que Quintrel n&apos;écrit pas</translation>
+        <translation>le fichier «&#xa0;%1&#xa0;» est encodé en UTF-32, un format que Quintrel n&apos;écrit pas</translation>
     </message>
     <message>
         <source>the file &quot;%1&quot; holds bytes that would keep the game written into it from being read back</source>
@@ -541,7 +541,7 @@ Le programme va maintenant se fermer.</translation>
     </message>
     <message>
         <source>A picture-card puzzle: swap and turn nine cards until every edge fits. Press OK to start.</source>
-        <translation>Un casse-tête de cartes illustrées&#xa0;: échangez et tournez neuf cartes jusqu&apos;à ce que chaque bord s&apos;assemble. Appuyez sur OK pour commencer.</translation>
+        <translation>Un casse-tête de cartes illustrées&#xa0;: échangez et tournez neuf cartes jusqu&apos;à ce que tous les bords s&apos;assemblent. Appuyez sur OK pour commencer.</translation>
     </message>
     <message>
         <source>Shows the board and deals the first game</source>
@@ -565,18 +565,19 @@ tree, a copied folder); an installed copy saves in $XDG_DATA_HOME/quintrel, by d
 ~/.local/share/quintrel. This copy saves in %1
 </source>
         <translation>Utilisation&#xa0;: quintrel [--help | --version] [options de Qt]
-Quintrel, un casse-tête de cartes illustrées&#xa0;: échangez et tournez neuf cartes jusqu&apos;à ce que
-les douze jointures s&apos;assemblent.
+Quintrel, un casse-tête de cartes illustrées&#xa0;: échangez et tournez neuf cartes
+jusqu&apos;à ce que les douze jointures s&apos;assemblent.
 
   -h, --help     afficher cette aide et quitter
   -v, --version  afficher la version et quitter
 
-Les options propres à Qt (-style, -platform, -reverse, -display et les autres) fonctionnent
-comme dans tout programme Qt.
+Les options propres à Qt (-style, -platform, -reverse, -display et les autres)
+fonctionnent comme dans tout programme Qt.
 
-La partie est enregistrée dans game.ini à côté du programme quand ses données s&apos;y trouvent
-(l&apos;arborescence de compilation, un dossier copié)&#xa0;; une copie installée enregistre dans
-$XDG_DATA_HOME/quintrel, par défaut ~/.local/share/quintrel. Cette copie enregistre dans %1
+La partie est enregistrée dans game.ini à côté du programme quand ses données
+s&apos;y trouvent (l&apos;arborescence de compilation, un dossier copié)&#xa0;; une copie
+installée enregistre dans $XDG_DATA_HOME/quintrel, par défaut dans
+~/.local/share/quintrel. Cette copie enregistre dans %1
 </translation>
     </message>
     <message>
@@ -632,7 +633,7 @@ $XDG_DATA_HOME/quintrel, par défaut ~/.local/share/quintrel. Cette copie enregi
     </message>
     <message>
         <source>You have solved Quintrel. The board stays solved until New Game or Load Saved Game in the File menu.</source>
-        <translation>Vous avez résolu Quintrel. Le plateau reste résolu jusqu&apos;à «&#xa0;Nouvelle partie&#xa0;» ou «&#xa0;Charger la partie enregistrée&#xa0;» dans le menu Fichier.</translation>
+        <translation>Vous avez résolu Quintrel. Le plateau reste résolu jusqu&apos;à ce que vous choisissiez «&#xa0;Nouvelle partie&#xa0;» ou «&#xa0;Charger la partie enregistrée&#xa0;» dans le menu Fichier.</translation>
     </message>
     <message>
         <source>Closes this window</source>

@@ -44,9 +44,11 @@ bool BoardWindow::setUp()
     sizeWindowToClient(this, BoardLayout::ClientWidth, BoardLayout::ClientHeight, false);
 
     if (isLargeFontDensity(displayDensity())) {
+        // The density refused is that of a desktop scaled to 125 % (or with large text on): the steps
+        // are those of a Linux desktop's display settings.
         showMessage(tr("Your video display is set to LARGE FONTS. This application requires a setting of Small "
-                       "Fonts. Right click on your desktop, select PROPERTIES,then SETTINGS. Change Fonts from "
-                       "Large to Small, then click on the APPLY button."),
+                       "Fonts. In your desktop's display settings, set the scale to 100%, 150% or 200% and turn "
+                       "large text off, then start Quintrel again."),
                     QString::fromLatin1(ApplicationTitle), MessageIcon::None);
         m_exitCode = 0;
         return false;

@@ -2,9 +2,9 @@
 #include "windows/exampleviewer.h"
 
 #include "platform/filereading.h"
-#include "platform/gamefolders.h"
 #include "platform/scaledpicture.h"
 #include "platform/windowsizing.h"
+#include "windows/languagefile.h"
 #include "windows/modalwindow.h"
 
 #include <QCoreApplication>
@@ -53,9 +53,9 @@ ExampleViewer::ExampleViewer(QWidget *parent)
     connect(m_scrollBar, &QScrollBar::valueChanged, this, [this](int position) { movePictureTo(-position); });
     connect(m_scrollBar, &QScrollBar::sliderMoved, this, [this](int position) { movePictureTo(-position); });
 
-    setAccessibleDescription(tr("A picture of a game in progress that shows how the cards fit. The "
-                                "arrow keys, Page Up and Page Down scroll it."));
-    m_picture->setAccessibleName(tr("Example game"));
+    setAccessibleDescription(tr("A picture that shows how the cards fit, how a card turns and how two cards "
+                                "change places. The arrow keys, Page Up and Page Down scroll it."));
+    m_picture->setAccessibleName(tr("Example picture"));
     m_scrollBar->setAccessibleName(tr("Scrolls the example"));
 
     m_pictureLoaded = loadPicture();
@@ -67,7 +67,7 @@ bool ExampleViewer::loadPicture()
     centreOnScreen(this,
                    QSize(ClientWidth + 2 * FixedFrameWidth, ClientHeight + ToolCaptionHeight + 2 * FixedFrameWidth));
 
-    const QByteArray path = dataFile("SOUND/example.gif");
+    const QByteArray path = dataFileInLanguage("SOUND/example.gif");
     PictureReading read = readPictureFile(path, ExamplePictureCap);
     if (read.outOfMemory) {
         reportPictureOutOfMemory(path, read.reason);

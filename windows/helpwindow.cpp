@@ -4,14 +4,13 @@
 #include "platform/desktop.h"
 #include "platform/filereading.h"
 #include "platform/gamefolders.h"
-#include "platform/language.h"
 #include "platform/scaledpicture.h"
 #include "platform/windowsizing.h"
 #include "windows/handcursor.h"
+#include "windows/languagefile.h"
 #include "windows/modalwindow.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QFontMetrics>
 #include <QIcon>
 #include <QLabel>
@@ -115,7 +114,8 @@ HelpWindow::HelpWindow(HelpMode mode, QWidget *parent)
     connect(m_okButton, &QPushButton::clicked, this, &QWidget::close);
 
     m_titlePicture = makePicture(this, "img_help2", QRect(308, 25, 109, 138), QStringLiteral(":/art/helptitle.gif"));
-    m_logo = makePicture(this, "img_logo", QRect(295, 58, 140, 102), QStringLiteral(":/art/logo.bmp"));
+    m_logo = makePicture(this, "img_logo", QRect(295, 58, 140, 102),
+                         resourceInLanguage(QStringLiteral(":/art/logo.bmp")));
 
     m_link = new QLabel(QString::fromLatin1(MakerHostName), this);
     m_link->setObjectName(QStringLiteral("lbl_url"));
@@ -221,11 +221,9 @@ void HelpWindow::showAboutView()
 // document is shown, and only that one is ever created empty when missing.
 void HelpWindow::displayDocument(const char *name)
 {
-    const QByteArray base(name);
-    const QByteArray translated = dataFile(base + '_' + interfaceLanguage().toLatin1() + ".txt");
-    const bool useTranslation = interfaceLanguage() != QLatin1String("en")
-                                && QFileInfo::exists(QFile::decodeName(translated));
-    const QByteArray path = useTranslation ? translated : dataFile(base + ".txt");
+    const QByteArray english = QByteArray(name) + ".txt";
+    const QByteArray path = dataFileInLanguage(english);
+    const bool useTranslation = path != dataFile(english);
     const std::optional<QString> text = readWholeFile(path,
                                                       useTranslation ? TextEncoding::Utf8 : TextEncoding::Windows1252);
     m_text->setPlainText(text ? withUnixLineBreaks(*text) : QString());

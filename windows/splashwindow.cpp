@@ -5,7 +5,7 @@
 #include "platform/desktop.h"
 #include "platform/scaledpicture.h"
 #include "platform/windowsizing.h"
-#include "windows/artpicture.h"
+#include "windows/languagefile.h"
 
 #include <QPainter>
 #include <QPushButton>
@@ -14,6 +14,7 @@ namespace quintrel {
 
 SplashWindow::SplashWindow()
     : QDialog(nullptr, Qt::Dialog | Qt::FramelessWindowHint)
+    , m_title(resourceInLanguage(QStringLiteral(":/art/title.gif")))
 {
     setObjectName(QStringLiteral("frm_splash"));
     // Never shown: the window has no title bar.
@@ -41,9 +42,8 @@ SplashWindow::SplashWindow()
 
 void SplashWindow::paintEvent(QPaintEvent *)
 {
-    static ArtPicture title(QStringLiteral(":/art/title.gif"));
     QPainter painter(this);
-    painter.drawPixmap(0, 0, title.forRatio(devicePixelRatioF()));
+    painter.drawPixmap(0, 0, m_title.forRatio(devicePixelRatioF()));
 }
 
 } // namespace quintrel

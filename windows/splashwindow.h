@@ -1,6 +1,8 @@
 // The splash window: the title picture and an OK button, shown once at start.
 #pragma once
 
+#include "windows/artpicture.h"
+
 #include <QDialog>
 
 class QPushButton;
@@ -18,6 +20,8 @@ protected:
 
 private:
     QPushButton *m_start;
+    // The title picture with its words in the player's language.
+    ArtPicture m_title;
 };
 
 } // namespace quintrel

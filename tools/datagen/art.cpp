@@ -13,6 +13,7 @@
 #include <QRadialGradient>
 
 #include <cmath>
+#include <optional>
 
 namespace quintrel::datagen {
 
@@ -43,6 +44,20 @@ QPainterPath textPath(const QFont &f, const QString &text, const QPointF &baseli
     const QRectF r = path.boundingRect();
     path.translate(baselineCentre.x() - r.center().x(), baselineCentre.y());
     return path;
+}
+
+// The font at its pixel size, or smaller, in quarter pixels, until the text takes at most room pixels
+// across; nothing when even smallest pixels are too large.
+std::optional<QFont> fitted(QFont f, const QString &text, double room, double smallestPixels)
+{
+    for (double pixels = f.pointSizeF() / 0.75; pixels >= smallestPixels; pixels -= 0.25) {
+        f.setPointSizeF(pixels * 0.75);
+        QPainterPath path;
+        path.addText(0, 0, f, text);
+        if (path.boundingRect().width() <= room)
+            return f;
+    }
+    return std::nullopt;
 }
 
 // A suit figure of the given height centred on a point, upright.
@@ -208,8 +223,13 @@ void drawKingCard(QPainter &p)
     p.drawLine(QPointF(frame.left(), frame.center().y()), QPointF(frame.right(), frame.center().y()));
 }
 
+// The room for the title picture's line of words below the name: between the king's card and the
+// frame, centred under the name.
+constexpr double SubtitleRoom = 220;
+constexpr double SmallestSubtitlePixels = 11;
+
 // The title picture, 410 x 272, drawn in its own frame so the win banner can draw it small.
-void drawTitle(QPainter &p)
+void drawTitle(QPainter &p, const QFont &subtitleFont, const QString &subtitle)
 {
     const QRectF all(0, 0, 410, 272);
     QLinearGradient ground(0, 0, 0, 272);
@@ -257,8 +277,7 @@ void drawTitle(QPainter &p)
     p.drawLine(QPointF(180, 138), QPointF(386, 138));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0x22, 0x33, 0x58));
-    p.drawPath(textPath(font("DejaVuSerif.ttf", 15, false, false), QStringLiteral("a picture-card puzzle"),
-                        QPointF(283, 160)));
+    p.drawPath(textPath(subtitleFont, subtitle, QPointF(283, 160)));
 
     p.save();
     p.translate(283, 194);
@@ -270,6 +289,9 @@ void drawTitle(QPainter &p)
     p.drawRect(all.adjusted(1, 1, -1, -1));
 }
 
+QFont subtitleFont() { return font("DejaVuSerif.ttf", 15, false, false); }
+
+// The banner's picture is English; the win window paints its words over it in another language.
 void drawBanner(QPainter &p)
 {
     const QRectF all(0, 0, 312, 132);
@@ -277,7 +299,7 @@ void drawBanner(QPainter &p)
     p.save();
     p.translate(12, 24);
     p.scale(120.0 / 410.0, 120.0 / 410.0);
-    drawTitle(p);
+    drawTitle(p, subtitleFont(), QStringLiteral("a picture-card puzzle"));
     p.restore();
 
     QFont words = font("DejaVuSerif-BoldItalic.ttf", 34, true, true);
@@ -349,7 +371,18 @@ void drawCardFan(QPainter &p, const QPointF &pivot, double cardWidth)
     }
 }
 
-void drawLogo(QPainter &p)
+// The room for the logo's line of words, and the smallest letters it may take.
+constexpr double LogoLineRoom = 128;
+constexpr double SmallestLogoLinePixels = 7;
+
+QFont logoLineFont()
+{
+    QFont small = font("DejaVuSans.ttf", 8.5);
+    small.setLetterSpacing(QFont::AbsoluteSpacing, 0.5);
+    return small;
+}
+
+void drawLogo(QPainter &p, const QFont &lineFont, const QString &line)
 {
     const QRectF all(0, 0, 136, 98);
     QLinearGradient ground(0, 0, 0, 98);
@@ -360,10 +393,8 @@ void drawLogo(QPainter &p)
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::white);
     p.drawPath(textPath(font("DejaVuSerif-Bold.ttf", 17, true), QStringLiteral("Quintrel"), QPointF(68, 79)));
-    QFont small = font("DejaVuSans.ttf", 8.5);
-    small.setLetterSpacing(QFont::AbsoluteSpacing, 0.5);
     p.setBrush(QColor(0xe6, 0xc8, 0x7c));
-    p.drawPath(textPath(small, QStringLiteral("PICTURE-CARD PUZZLES"), QPointF(68, 92)));
+    p.drawPath(textPath(lineFont, line, QPointF(68, 92)));
 }
 
 // One card of the icon, in the icon's 48 x 48 frame: its face turned by angle degrees about centre,
@@ -561,21 +592,44 @@ QImage opaque(const QImage &picture) { return picture.convertToFormat(QImage::Fo
 
 bool Generator::windowArt()
 {
-    const TwoScales title = renderTwoScales(410, 272, 4, drawTitle);
     const TwoScales banner = renderTwoScales(312, 132, 4, drawBanner);
     const TwoScales helpTitle = renderTwoScales(104, 134, 4, drawHelpTitle);
-    const TwoScales logo = renderTwoScales(136, 98, 4, drawLogo);
-    if (!writeGif(quantize(title.at1x, 256), out(QStringLiteral("art/title.gif")))
-        || !writeGif(quantize(banner.at1x, 256), out(QStringLiteral("art/banner.gif")))
-        || !writeGif(quantize(helpTitle.at1x, 64), out(QStringLiteral("art/helptitle.gif")))
-        || !writeBmp8(quantize(logo.at1x, 256), out(QStringLiteral("art/logo.bmp"))))
+    if (!writeGif(quantize(banner.at1x, 256), out(QStringLiteral("art/banner.gif")))
+        || !writeGif(quantize(helpTitle.at1x, 64), out(QStringLiteral("art/helptitle.gif"))))
         return fail(QStringLiteral("cannot write the window pictures"));
     // At twice the size in full colour: 256 colours would band the gradients over twice as many pixels.
-    if (!writePng(opaque(title.at2x), out(QStringLiteral("art/title@2x.png")), LargePictureZlibLevel)
-        || !writePng(opaque(banner.at2x), out(QStringLiteral("art/banner@2x.png")), LargePictureZlibLevel)
-        || !writePng(opaque(helpTitle.at2x), out(QStringLiteral("art/helptitle@2x.png")), LargePictureZlibLevel)
-        || !writePng(opaque(logo.at2x), out(QStringLiteral("art/logo@2x.png")), LargePictureZlibLevel))
+    if (!writePng(opaque(banner.at2x), out(QStringLiteral("art/banner@2x.png")), LargePictureZlibLevel)
+        || !writePng(opaque(helpTitle.at2x), out(QStringLiteral("art/helptitle@2x.png")), LargePictureZlibLevel))
         return fail(QStringLiteral("cannot write the window pictures at twice the size"));
+
+    // The title picture and the logo carry words: one of each per language.
+    const std::vector<PictureWords> *languages = pictureWords();
+    if (!languages)
+        return false;
+    for (const PictureWords &words : *languages) {
+        const QString subtitle = words["title.subtitle"], logoLine = words["logo.line"];
+        const std::optional<QFont> subtitleFit = fitted(subtitleFont(), subtitle, SubtitleRoom, SmallestSubtitlePixels);
+        const std::optional<QFont> logoFit = fitted(logoLineFont(), logoLine, LogoLineRoom, SmallestLogoLinePixels);
+        if (!subtitleFit || !logoFit)
+            return fail(QStringLiteral("\"%1\" or \"%2\" is too long for its picture").arg(subtitle, logoLine));
+        const QFont subtitleFace = *subtitleFit, logoFace = *logoFit;
+        const TwoScales title = renderTwoScales(410, 272, 4,
+                                                [&](QPainter &p) { drawTitle(p, subtitleFace, subtitle); });
+        const TwoScales logo = renderTwoScales(136, 98, 4, [&](QPainter &p) { drawLogo(p, logoFace, logoLine); });
+        const QString suffix = words.fileSuffix();
+        if (!writeGif(quantize(title.at1x, 256), out(QStringLiteral("art/title%1.gif").arg(suffix)))
+            || !writeBmp8(quantize(logo.at1x, 256), out(QStringLiteral("art/logo%1.bmp").arg(suffix)))
+            || !writePng(opaque(title.at2x), out(QStringLiteral("art/title%1@2x.png").arg(suffix)),
+                         LargePictureZlibLevel)
+            || !writePng(opaque(logo.at2x), out(QStringLiteral("art/logo%1@2x.png").arg(suffix)),
+                         LargePictureZlibLevel))
+            return fail(QStringLiteral("cannot write the title picture and the logo%1").arg(suffix));
+        if (subtitleFace != subtitleFont() || logoFace != logoLineFont())
+            m_report << QStringLiteral("%1: the words of the title picture at %2 pixels, of the logo at %3 pixels")
+                            .arg(words.language)
+                            .arg(subtitleFace.pointSizeF() / 0.75)
+                            .arg(logoFace.pointSizeF() / 0.75);
+    }
     return true;
 }
 

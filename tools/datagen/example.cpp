@@ -41,20 +41,35 @@ QFont uiFont(double pixels, bool bold)
     return f;
 }
 
-void heading(QPainter &p, int y, const QString &text)
+// Words in their box on the picture. The words of another language may take more room than the
+// English ones: those that would spill out of their box are noted in misfits.
+void caption(QPainter &p, const QRectF &box, int flags, const QString &text, QStringList *misfits)
+{
+    const QRectF needed = p.boundingRect(box, flags, text);
+    if (misfits && (needed.width() > box.width() + 0.5 || needed.height() > box.height() + 0.5))
+        *misfits << QStringLiteral("\"%1\" needs %2 x %3 pixels, its box has %4 x %5")
+                        .arg(text)
+                        .arg(needed.width())
+                        .arg(needed.height())
+                        .arg(box.width())
+                        .arg(box.height());
+    p.drawText(box, flags, text);
+}
+
+void heading(QPainter &p, int y, const QString &text, QStringList *misfits)
 {
     p.setFont(uiFont(15, true));
     p.setPen(Heading);
-    p.drawText(QRectF(12, y, ExampleWidthPx - 24, 22), Qt::AlignLeft | Qt::AlignVCenter, text);
+    caption(p, QRectF(12, y, ExampleWidthPx - 24, 22), Qt::AlignLeft | Qt::AlignVCenter, text, misfits);
     p.setPen(QPen(QColor(0xb0, 0x8a, 0x4e), 1));
     p.drawLine(QPointF(12, y + 23.5), QPointF(ExampleWidthPx - 12, y + 23.5));
 }
 
-void words(QPainter &p, const QRectF &box, const QString &text, int flags = Qt::AlignLeft)
+void words(QPainter &p, const QRectF &box, const QString &text, QStringList *misfits, int flags = Qt::AlignLeft)
 {
     p.setFont(uiFont(12, false));
     p.setPen(Body);
-    p.drawText(box, flags | Qt::TextWordWrap, text);
+    caption(p, box, flags | Qt::TextWordWrap, text, misfits);
 }
 
 // The cards in the picture are drawn at the picture's own scale (1, or 2 for its large copy), so that they
@@ -121,24 +136,25 @@ void arrowRight(QPainter &p, const QPointF &from, const QPointF &to)
     p.drawPolygon(QPolygonF{to, to + QPointF(-7, -5), to + QPointF(-7, 5)});
 }
 
-void paintExample(QPainter &p, int scale)
+// The example in one language; what does not fit its room is noted in misfits.
+void paintExample(QPainter &p, int scale, const PictureWords &text, QStringList *misfits)
 {
     p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
     p.fillRect(QRectF(0, 0, ExampleWidthPx, ExampleHeightPx), Paper);
 
     p.setFont(uiFont(20, true));
     p.setPen(Heading);
-    p.drawText(QRectF(0, 8, ExampleWidthPx, 30), Qt::AlignCenter, QStringLiteral("Quintrel by example"));
+    caption(p, QRectF(0, 8, ExampleWidthPx, 30), Qt::AlignCenter, text["example.title"], misfits);
 
-    heading(p, 44, QStringLiteral("Seams"));
+    heading(p, 44, text["example.seams"], misfits);
     seam(p, QPointF(38, 78), demo("DCHs"), demo("hSdC"), scale);
     seam(p, QPointF(192, 78), demo("cSHd"), demo("HdCs"), scale);
     tick(p, QPointF(38 + 50, 236), true);
     tick(p, QPointF(192 + 50, 236), false);
-    words(p, QRectF(14, 252, 150, 48), QStringLiteral("Upper and lower half of one suit: they fit."), Qt::AlignHCenter);
-    words(p, QRectF(168, 252, 150, 48), QStringLiteral("Two upper halves: they do not fit."), Qt::AlignHCenter);
+    words(p, QRectF(14, 252, 150, 48), text["example.fit"], misfits, Qt::AlignHCenter);
+    words(p, QRectF(168, 252, 150, 48), text["example.misfit"], misfits, Qt::AlignHCenter);
 
-    heading(p, 300, QStringLiteral("Turning a card"));
+    heading(p, 300, text["example.turning"], misfits);
     const CardFace turning = demo("SdHc");
     for (int k = 0; k < 4; ++k) {
         const double x = 14 + k * 80;
@@ -146,11 +162,9 @@ void paintExample(QPainter &p, int scale)
         if (k < 3)
             arrowRight(p, QPointF(x + 67, 366), QPointF(x + 78, 366));
     }
-    words(p, QRectF(14, 402, ExampleWidthPx - 28, 48),
-          QStringLiteral("Click the round medallion in the middle of a card: the card turns a quarter turn "
-                         "clockwise."));
+    words(p, QRectF(14, 402, ExampleWidthPx - 28, 48), text["example.turn"], misfits);
 
-    heading(p, 446, QStringLiteral("Swapping two cards"));
+    heading(p, 446, text["example.swapping"], misfits);
     smallCard(p, QPointF(14, 480), demo("hDsC"), 0, 48, scale);
     smallCard(p, QPointF(98, 480), demo("CsDh"), 1, 48, scale);
     p.setPen(QPen(Heading, 2, Qt::SolidLine, Qt::RoundCap));
@@ -163,31 +177,39 @@ void paintExample(QPainter &p, int scale)
     p.setBrush(Heading);
     p.drawPolygon(QPolygonF{QPointF(38, 479), QPointF(38, 470), QPointF(46, 473)});
     p.drawPolygon(QPolygonF{QPointF(122, 479), QPointF(122, 470), QPointF(114, 473)});
-    words(p, QRectF(158, 478, ExampleWidthPx - 170, 56),
-          QStringLiteral("Click one card, then another: the two change places."));
+    words(p, QRectF(158, 478, ExampleWidthPx - 170, 56), text["example.swap"], misfits);
 
     p.setFont(uiFont(12, true));
     p.setPen(Heading);
-    p.drawText(QRectF(10, 534, ExampleWidthPx - 20, 26), Qt::AlignCenter,
-               QStringLiteral("Make all twelve seams fit to win!"));
+    caption(p, QRectF(10, 534, ExampleWidthPx - 20, 26), Qt::AlignCenter, text["example.win"], misfits);
 }
 
 } // namespace
 
 bool Generator::example()
 {
-    QImage picture(ExampleWidthPx, ExampleHeightPx, QImage::Format_ARGB32_Premultiplied);
-    QImage picture2x(2 * ExampleWidthPx, 2 * ExampleHeightPx, QImage::Format_RGB32);
-    {
-        QPainter p(&picture);
-        paintExample(p, 1);
-        QPainter p2x(&picture2x);
-        p2x.scale(2, 2);
-        paintExample(p2x, 2);
+    const std::vector<PictureWords> *languages = pictureWords();
+    if (!languages)
+        return false;
+    for (const PictureWords &text : *languages) {
+        QImage picture(ExampleWidthPx, ExampleHeightPx, QImage::Format_ARGB32_Premultiplied);
+        QImage picture2x(2 * ExampleWidthPx, 2 * ExampleHeightPx, QImage::Format_RGB32);
+        QStringList misfits;
+        {
+            QPainter p(&picture);
+            paintExample(p, 1, text, &misfits);
+            QPainter p2x(&picture2x);
+            p2x.scale(2, 2);
+            paintExample(p2x, 2, text, nullptr);
+        }
+        if (!misfits.isEmpty())
+            return fail(
+                QStringLiteral("the example picture%1: %2").arg(text.fileSuffix(), misfits.join(QStringLiteral("; "))));
+        const QString name = QStringLiteral("data/SOUND/example") + text.fileSuffix();
+        if (!writeGif(quantize(picture, 256), out(name + QStringLiteral(".gif")))
+            || !writePng(picture2x, out(name + QStringLiteral("@2x.png")), LargePictureZlibLevel))
+            return fail(QStringLiteral("cannot write the example picture %1").arg(name));
     }
-    if (!writeGif(quantize(picture, 256), out(QStringLiteral("data/SOUND/example.gif")))
-        || !writePng(picture2x, out(QStringLiteral("data/SOUND/example@2x.png")), LargePictureZlibLevel))
-        return fail(QStringLiteral("cannot write the example picture"));
     return true;
 }
 

@@ -16,7 +16,6 @@ namespace {
 // Every document is translated into every language: a missing translation stops the generator, so
 // that no language has its rules without its About text.
 constexpr const char *Documents[] = {"rules", "ombrel"};
-constexpr const char *Languages[] = {"de", "fr", "es"};
 
 enum class LineKind { Blank, Kept, Item, Paragraph };
 
@@ -24,6 +23,26 @@ struct Line {
     LineKind kind;
     QString text;
 };
+
+// A line without the blanks (spaces, tabs, carriage returns) at its ends, and with each run of
+// blanks inside it made one space. A no-break space is no blank: it keeps a French ":" or "»" on
+// the line of the word before it. (QString::simplified() would turn it into a space.)
+QString collapsedBlanks(const QString &line)
+{
+    QString collapsed;
+    bool blank = false;
+    for (const QChar c : line) {
+        if (c == u' ' || c == u'\t' || c == u'\r') {
+            blank = !collapsed.isEmpty();
+            continue;
+        }
+        if (blank)
+            collapsed += u' ';
+        blank = false;
+        collapsed += c;
+    }
+    return collapsed;
+}
 
 // Source format: paragraphs separated by blank lines; a line starting with "- " opens a list item;
 // a line starting with "|" is kept as it stands. Each paragraph and each list item becomes one line:
@@ -35,11 +54,11 @@ std::vector<Line> parseText(const QString &source)
     LineKind kind = LineKind::Paragraph;
     auto flush = [&] {
         if (!paragraph.isEmpty())
-            lines.push_back({kind, paragraph.simplified()});
+            lines.push_back({kind, collapsedBlanks(paragraph)});
         paragraph.clear();
     };
     for (const QString &raw : source.split(QLatin1Char('\n'))) {
-        const QString line = raw.trimmed();
+        const QString line = collapsedBlanks(raw);
         if (line.isEmpty()) {
             flush();
             lines.push_back({LineKind::Blank, QString()});
@@ -140,7 +159,7 @@ bool Generator::texts()
 {
     for (const char *document : Documents) {
         QStringList names{QStringLiteral("%1.txt").arg(QLatin1String(document))};
-        for (const char *language : Languages)
+        for (const char *language : TranslatedLanguages)
             names << QStringLiteral("%1_%2.txt").arg(QLatin1String(document), QLatin1String(language));
         std::vector<Line> english;
         for (const QString &name : names) {
