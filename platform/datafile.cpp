@@ -64,13 +64,16 @@ QString decodeWindows1252(const QByteArray &bytes)
     return text;
 }
 
-std::optional<QString> readWholeFile(const QByteArray &path, TextEncoding encoding)
+std::optional<QString> readWholeFile(const QByteArray &path, TextEncoding encoding, QString *reason)
 {
     const FileContents file = readRegularFile(path, DocumentCap);
     if (file.status == FileStatus::Missing && createEmptyFile(path))
         return QString();
-    if (file.status != FileStatus::Read)
+    if (file.status != FileStatus::Read) {
+        if (reason)
+            *reason = describeFileProblem(file, DocumentCap);
         return std::nullopt;
+    }
     return encoding == TextEncoding::Utf8 ? QString::fromUtf8(file.bytes) : decodeWindows1252(file.bytes);
 }
 

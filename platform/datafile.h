@@ -22,9 +22,11 @@ QString decodeWindows1252(const QByteArray &bytes);
 // The whole of a help document as stored (at most DocumentCap bytes). A missing file is created
 // empty, for whoever looks after the folder to fill in, but only in a data folder of the player's
 // own and never through a link; a file that may only be read is read. Nothing when the file
-// cannot be read. The English documents are Windows-1252, their translations UTF-8.
+// cannot be read, and *reason then says why. The English documents are Windows-1252, their
+// translations UTF-8.
 enum class TextEncoding { Windows1252, Utf8 };
-std::optional<QString> readWholeFile(const QByteArray &path, TextEncoding encoding = TextEncoding::Windows1252);
+std::optional<QString> readWholeFile(const QByteArray &path, TextEncoding encoding = TextEncoding::Windows1252,
+                                     QString *reason = nullptr);
 
 // Text for the text box: CR LF, a lone LF and a lone CR each become one line break.
 QString withUnixLineBreaks(const QString &text);

@@ -148,10 +148,10 @@ QIcon readIcon(const QByteArray &path, QString *reason)
     return icon;
 }
 
-void reportUnreadableFile(const QByteArray &path)
+void reportUnreadableFile(const QByteArray &path, const QString &reason)
 {
-    showMessage(QCoreApplication::translate("quintrel::FileReading", "The file \"%1\" could not be read.")
-                    .arg(displayPath(path)),
+    showMessage(QCoreApplication::translate("quintrel::FileReading", "The file \"%1\" could not be read: %2.")
+                    .arg(displayPath(path), reason),
                 QStringLiteral("Quintrel"), MessageIcon::Exclamation);
 }
 

@@ -38,8 +38,8 @@ QImage readPicture(const QByteArray &path, const PictureCap &cap, QString *reaso
 // cannot be read or holds no picture.
 QIcon readIcon(const QByteArray &path, QString *reason = nullptr);
 
-// Tells the player that a data file could not be read; the game goes on.
-void reportUnreadableFile(const QByteArray &path);
+// Tells the player that a data file could not be read, and why; the game goes on.
+void reportUnreadableFile(const QByteArray &path, const QString &reason);
 
 // Tells the player that there was not memory enough to show a picture, and why; the game goes on.
 void reportPictureOutOfMemory(const QByteArray &path, const QString &reason);

@@ -226,7 +226,12 @@ private slots:
             QCOMPARE(readFile(path), bytes);
         } else {
             QCOMPARE(m_messages.messages.size(), 1);
-            QVERIFY2(m_messages.messages[0].text.contains(path), qPrintable(m_messages.messages[0].text));
+            // It names the document, and says why it cannot be shown.
+            QVERIFY2(m_messages.messages[0].text.contains(path)
+                         && m_messages.messages[0].text.contains(state == QLatin1String("folder")
+                                                                     ? QLatin1String("not a regular file")
+                                                                     : QLatin1String("No such file or directory")),
+                     qPrintable(m_messages.messages[0].text));
             QCOMPARE(m_messages.messages[0].title, QStringLiteral("Quintrel"));
             QCOMPARE(m_messages.messages[0].icon, MessageIcon::Exclamation);
         }

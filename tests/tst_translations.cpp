@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
@@ -62,6 +63,22 @@ class tst_Translations : public QObject {
     Q_OBJECT
 
 private slots:
+    // A language the program does not know, first in the session's list, gives way to the next.
+    void unknownLanguageGivesWayToTheNext()
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("LC_ALL"));
+        environment.remove(QStringLiteral("LC_MESSAGES"));
+        environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("tlh:fr"));
+        environment.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(QUINTREL_PROGRAM_DIR "/quintrel"), {QStringLiteral("--help")});
+        QVERIFY(program.waitForFinished(30000));
+        const QByteArray help = program.readAllStandardOutput();
+        QVERIFY2(help.startsWith("Utilisation\xC2\xA0: quintrel"), help.constData());
+    }
+
     void everyTextFits_data()
     {
         QTest::addColumn<QString>("language");
@@ -75,6 +92,8 @@ private slots:
         Translations translations{QLocale(language)};
         translations.install();
         QCOMPARE(interfaceLanguage(), language);
+        // Numbers in the texts are written as the texts' language writes them.
+        QCOMPARE(QLocale().toString(0.5), QLocale(language).toString(0.5));
 
         // The board window's menu bar holds both menu titles within its fixed width.
         BoardSession session;

@@ -256,12 +256,12 @@ Das Programm wird jetzt beendet.</translation>
         <translation>nicht genug Speicher für seine %L1&#xa0;×&#xa0;%L2 Pixel</translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; could not be read.</source>
-        <translation>Die Datei „%1“ konnte nicht gelesen werden.</translation>
-    </message>
-    <message>
         <source>The picture &quot;%1&quot; could not be shown: %2.</source>
         <translation>Das Bild „%1“ konnte nicht angezeigt werden: %2.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be read: %2.</source>
+        <translation>Die Datei „%1“ konnte nicht gelesen werden: %2.</translation>
     </message>
 </context>
 <context>

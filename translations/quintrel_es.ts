@@ -256,12 +256,12 @@ El programa se cerrará ahora.</translation>
         <translation>no hay memoria suficiente para sus %L1&#xa0;×&#xa0;%L2 píxeles</translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; could not be read.</source>
-        <translation>No se pudo leer el archivo «%1».</translation>
-    </message>
-    <message>
         <source>The picture &quot;%1&quot; could not be shown: %2.</source>
         <translation>No se pudo mostrar la imagen «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be read: %2.</source>
+        <translation>No se pudo leer el archivo «%1»: %2.</translation>
     </message>
 </context>
 <context>

@@ -256,12 +256,12 @@ Le programme va maintenant se fermer.</translation>
         <translation>pas assez de mémoire pour ses %L1&#xa0;×&#xa0;%L2&#xa0;pixels</translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; could not be read.</source>
-        <translation>Le fichier «&#xa0;%1&#xa0;» n&apos;a pas pu être lu.</translation>
-    </message>
-    <message>
         <source>The picture &quot;%1&quot; could not be shown: %2.</source>
         <translation>L&apos;image «&#xa0;%1&#xa0;» n&apos;a pas pu être affichée&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be read: %2.</source>
+        <translation>Le fichier « %1 » n&apos;a pas pu être lu : %2.</translation>
     </message>
 </context>
 <context>

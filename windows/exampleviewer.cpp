@@ -74,7 +74,7 @@ bool ExampleViewer::loadPicture()
         return false;
     }
     if (read.image.isNull()) {
-        reportUnreadableFile(path);
+        reportUnreadableFile(path, read.reason);
         return false;
     }
     // Moved, so that the screen's copy takes the decoded pixels over where it can instead of

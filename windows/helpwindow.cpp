@@ -224,14 +224,16 @@ void HelpWindow::displayDocument(const char *name)
     const QByteArray english = QByteArray(name) + ".txt";
     const QByteArray path = dataFileInLanguage(english);
     const bool useTranslation = path != dataFile(english);
+    QString reason;
     const std::optional<QString> text = readWholeFile(path,
-                                                      useTranslation ? TextEncoding::Utf8 : TextEncoding::Windows1252);
+                                                      useTranslation ? TextEncoding::Utf8 : TextEncoding::Windows1252,
+                                                      &reason);
     m_text->setPlainText(text ? withUnixLineBreaks(*text) : QString());
     m_text->moveCursor(QTextCursor::Start);
     m_text->verticalScrollBar()->setValue(0);
     // Told after the box is emptied, so the player never reads the previous document as this one.
     if (!text)
-        reportUnreadableFile(path);
+        reportUnreadableFile(path, reason);
 }
 
 bool HelpWindow::eventFilter(QObject *watched, QEvent *event)
