@@ -7,6 +7,7 @@
 #include "testsupport.h"
 
 #include <QBuffer>
+#include <QDataStream>
 #include <QFileInfo>
 
 #include <cstdio>
@@ -228,29 +229,22 @@ private slots:
     // within the cap, gives the sizes that fit together and no more.
     void iconSizesShareTheCap()
     {
-        QList<QByteArray> sizes;
+        // An icon file: its header, a directory entry per size, then each size as a PNG.
+        QByteArray icon, pngs;
+        QDataStream out(&icon, QIODevice::WriteOnly);
+        out.setByteOrder(QDataStream::LittleEndian);
+        out << quint16(0) << quint16(1) << quint16(4);
         for (const int side : {1024, 1000, 900, 800}) {
             QImage image(side, side, QImage::Format_ARGB32);
             image.fill(Qt::red);
             QBuffer png;
-            png.open(QIODevice::WriteOnly);
-            QVERIFY(image.save(&png, "PNG"));
-            sizes << png.data();
-        }
-        // An icon file: its header, a directory entry per size, then each size as a PNG.
-        QByteArray icon("\0\0\1\0", 4);
-        auto u16 = [&icon](int v) { icon.append(char(v & 0xFF)).append(char(v >> 8 & 0xFF)); };
-        auto u32 = [&](qint64 v) { u16(int(v & 0xFFFF)), u16(int(v >> 16)); };
-        u16(int(sizes.size()));
-        qint64 offset = 6 + 16 * sizes.size();
-        for (const QByteArray &png : sizes) {
-            icon += QByteArray(4, '\0');
-            u16(1), u16(32), u32(png.size()), u32(offset);
-            offset += png.size();
+            QVERIFY(png.open(QIODevice::WriteOnly) && image.save(&png, "PNG"));
+            out << quint32(0) << quint16(1) << quint16(32) << quint32(png.size()) << quint32(6 + 4 * 16 + pngs.size());
+            pngs += png.data();
         }
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("QUINTREL.ICO"));
-        QVERIFY(writeFile(path, icon + sizes.join()));
+        QVERIFY(writeFile(path, icon + pngs));
         QCOMPARE(readIcon(bytesOf(path)).availableSizes(), QList<QSize>{QSize(1024, 1024)});
     }
 
