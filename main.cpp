@@ -279,8 +279,10 @@ int main(int argc, char *argv[])
             return finish(board.exitCode());
         {
             quintrel::SplashWindow splash;
-            // The sound library opens while the splash waits for the player, once the splash is on
-            // the screen, rather than before the first window.
+            // The sound device opens on the sound player's own thread while the splash waits for
+            // the player: the first card of the deal finds it open, or known to be missing, and no
+            // window waits while a driver is tried. Begun once the splash is on the screen, so
+            // that loading SDL's libraries does not hold up the first window.
             QTimer::singleShot(SoundPreparationDelayMs, [] { quintrel::prepareSound(); });
             splash.exec();
         }

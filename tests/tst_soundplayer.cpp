@@ -12,9 +12,13 @@
 #include <SDL2/SDL_audio.h>
 
 #include <dlfcn.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 
 using namespace quintrel;
@@ -125,6 +129,19 @@ int exerciseWithoutDevice()
     shutdownSound();
     shutdownSound();
     playWave(image);
+    return 0;
+}
+
+// Runs in a child process whose device is a pipe that nobody reads yet, so that opening it waits:
+// the calls must come back all the same, and the sound asked for meanwhile plays once it is open.
+int playWhileTheDeviceOpens()
+{
+    prepareSound();
+    playWave(wavImage(16, 2, 44100, sweep(16, 2205, 2)));
+    std::puts("asked");
+    std::fflush(stdout);
+    std::getchar(); // the parent closes our input once it has heard the sound
+    shutdownSound();
     return 0;
 }
 
@@ -295,6 +312,48 @@ private slots:
         QCOMPARE(child.readAllStandardError(), QByteArray());
     }
 
+    // Trying a driver or opening a device can take a second or more; a window that plays a sound
+    // meanwhile must not wait for it.
+    void aSoundWaitsForTheDeviceNotTheCaller()
+    {
+        const QByteArray pipePath = bytesOf(m_dir.filePath("opening.raw"));
+        QCOMPARE(mkfifo(pipePath.constData(), 0600), 0);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(ChildModeVariable, "opening");
+        environment.insert("SDL_AUDIODRIVER", "disk");
+        environment.insert("SDL_DISKAUDIOFILE", QString::fromLocal8Bit(pipePath));
+        QProcess child;
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationFilePath(), {});
+        // Until the pipe has a reader, the child's device cannot open.
+        QVERIFY(child.waitForReadyRead(10000));
+        QCOMPARE(child.readLine(), QByteArray("asked\n"));
+
+        const int pipe = open(pipePath.constData(), O_RDONLY | O_NONBLOCK);
+        QVERIFY(pipe >= 0);
+        const QByteArray expected = sweep(16, 2205, 2);
+        QByteArray heard;
+        const auto drain = [&] {
+            char chunk[16384];
+            for (ssize_t got; (got = read(pipe, chunk, sizeof chunk)) > 0;)
+                heard.append(chunk, got);
+        };
+        const bool played = waitUntil([&] {
+            drain();
+            return heard.contains(expected);
+        });
+        child.closeWriteChannel();
+        // The device goes on writing until the child has closed it: the pipe is drained till then.
+        QVERIFY(waitUntil([&] {
+            drain();
+            return child.state() == QProcess::NotRunning || child.waitForFinished(5);
+        }));
+        close(pipe);
+        QVERIFY(played);
+        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(child.exitCode(), 0);
+    }
+
     // An idle device is closed, so that an idle game costs no processor time, but only once its sound
     // has played out; the next sound opens it again.
     void deviceRestsWhenQuiet()
@@ -311,7 +370,7 @@ private slots:
         // The disk driver starts its file anew when the device opens.
         const QByteArray second = sweep(16, 6615, 2);
         playWave(wavImage(16, 2, 44100, second));
-        QVERIFY(isSoundDeviceOpen());
+        QVERIFY(waitUntil(isSoundDeviceOpen));
         QVERIFY(waitUntil([&] { return recordingSince(0).contains(second); }));
     }
 
@@ -352,11 +411,13 @@ private:
     {
         if (!isSoundDeviceOpen())
             playWave(waveImage(1, 0));
+        waitUntil(isSoundDeviceOpen);
         return outputSize();
     }
     // The same, once whatever played before has been cut off and has drained out of the device.
     qint64 startQuietRecording()
     {
+        startRecording();
         playWave(waveImage(1, 0));
         waitForOutput(outputSize() + CutOffLatencyBytes);
         return outputSize();
@@ -368,6 +429,8 @@ private:
 
 int main(int argc, char *argv[])
 {
+    if (qEnvironmentVariable(ChildModeVariable) == QLatin1String("opening"))
+        return playWhileTheDeviceOpens();
     if (qEnvironmentVariableIsSet(ChildModeVariable))
         return exerciseWithoutDevice();
     QCoreApplication app(argc, argv);

@@ -602,8 +602,11 @@ std::vector<double> timeDeal(Display *display, Board &board)
     const Look &last = looks.back().second;
     std::vector<double> cards(9, 0);
     for (int t = 0; t < 9; ++t) {
-        if (!last.shown[t])
+        if (!last.shown[t]) {
+            std::printf("board at %d,%d, mapped at %.1f ms, %zu looks, tile %d empty at the end\n", board.x, board.y,
+                        mapMs, looks.size(), t + 1);
             fail("the deal did not finish");
+        }
         for (std::size_t i = looks.size(); i-- > 0 && looks[i].second.hash[t] == last.hash[t];)
             cards[t] = looks[i].first;
         if (cards[t] <= looks.front().first)
