@@ -18,8 +18,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
+#include <iostream>
 
 using namespace quintrel;
 using namespace quintrel::testing;
@@ -129,20 +129,6 @@ int exerciseWithoutDevice()
     shutdownSound();
     shutdownSound();
     playWave(image);
-    return 0;
-}
-
-// Runs in a child process whose device is a pipe that nobody reads yet, so that opening it waits:
-// the calls must come back all the same (the child then says so), and the sound asked for meanwhile
-// plays once the device is open. The parent closes the child's input once it has heard it.
-int playWhileTheDeviceOpens()
-{
-    prepareSound();
-    playWave(wavImage(16, 2, 44100, sweep(16, 2205, 2)));
-    std::puts("asked");
-    std::fflush(stdout);
-    std::getchar();
-    shutdownSound();
     return 0;
 }
 
@@ -328,12 +314,11 @@ private slots:
         child.start(QCoreApplication::applicationFilePath(), {});
         QVERIFY(child.waitForReadyRead(10000));
         const int pipe = open(pipePath.constData(), O_RDONLY | O_NONBLOCK);
-        QByteArray heard;
-        char chunk[16384];
+        QByteArray heard, chunk(16384, '\0');
         // The device writes on until the child has closed it, which it does once the sound is heard.
         QVERIFY(waitUntil([&] {
-            for (ssize_t got; (got = read(pipe, chunk, sizeof chunk)) > 0;)
-                heard.append(chunk, got);
+            for (ssize_t got; (got = read(pipe, chunk.data(), chunk.size())) > 0;)
+                heard.append(chunk.constData(), got);
             if (heard.contains(sweep(16, 2205, 2)))
                 child.closeWriteChannel();
             return child.waitForFinished(5);
@@ -417,8 +402,17 @@ private:
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariable(ChildModeVariable) == QLatin1String("opening"))
-        return playWhileTheDeviceOpens();
+    // A child whose device is a pipe that nobody reads yet, so that opening it waits: the calls
+    // must come back all the same (the child then says so), and the sound asked for meanwhile
+    // plays once the device is open. The parent closes the child's input once it has heard it.
+    if (qEnvironmentVariable(ChildModeVariable) == QLatin1String("opening")) {
+        prepareSound();
+        playWave(wavImage(16, 2, 44100, sweep(16, 2205, 2)));
+        std::cout << "asked" << std::endl;
+        std::cin.get();
+        shutdownSound();
+        return 0;
+    }
     if (qEnvironmentVariableIsSet(ChildModeVariable))
         return exerciseWithoutDevice();
     QCoreApplication app(argc, argv);

@@ -92,11 +92,9 @@ private slots:
                 session.newGame();
             }
             // The win window holds the board until its OK, pressed here at once.
-            if (auto *win = qobject_cast<WinWindow *>(QApplication::activeModalWidget())) {
-                ++wins;
-                win->close();
-                session.playOut();
-            }
+            if (auto *win = qobject_cast<WinWindow *>(QApplication::activeModalWidget()))
+                wins += win->close() ? 1 : 0;
+            session.playOut();
             // At rest, every tile paints its own cell and the marks are the game's.
             if (!session.board->isBusy() && failure.isEmpty()) {
                 const Game &game = session.board->game();
