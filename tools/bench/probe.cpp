@@ -586,13 +586,12 @@ std::vector<double> timeDeal(Display *display, Board &board)
     }
     std::vector<std::pair<double, Look>> looks;
     while (msSince(okAt) < (mapMs < 0 ? 10000 : mapMs + 3500)) {
-        if (mapMs < 0) {
+        if (mapMs < 0)
             takeEvents();
-            // Until then the frame may still be placed.
-            Window child;
-            XTranslateCoordinates(display, client, DefaultRootWindow(display), 0, (541 - 522) * Ratio, &board.x,
-                                  &board.y, &child);
-        }
+        // The window manager may still place the frame, before or after it maps it.
+        Window child;
+        XTranslateCoordinates(display, client, DefaultRootWindow(display), 0, (541 - 522) * Ratio, &board.x, &board.y,
+                              &child);
         looks.emplace_back(msSince(okAt), look(display, board));
         std::this_thread::sleep_for(std::chrono::microseconds(300));
     }
