@@ -18,6 +18,7 @@
 #include <cstring>
 #include <mutex>
 #include <optional>
+#include <system_error>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -106,9 +107,9 @@ struct Request {
 };
 
 // The sound thread owns SDL's audio: it opens the device, converts and queues every sound, and
-// closes the device once it has been quiet for a while. Trying drivers (a second or more on a
-// machine without a sound server) and opening a device thus never hold up a caller; a caller only
-// leaves its request and wakes the thread. Made once and never destroyed: the thread may still
+// closes the device once it has been quiet for a while. Trying drivers (up to most of a second on
+// a machine without a sound server) and opening a device thus never hold up a caller; a caller
+// only leaves its request and wakes the thread. Made once and never destroyed: the thread may still
 // wait on it while the program ends.
 class SoundThread {
 public:
@@ -155,7 +156,13 @@ private:
         if (m_running || m_shutDown)
             return;
         m_running = true;
-        std::thread([this] { run(); }).detach();
+        try {
+            std::thread([this] { run(); }).detach();
+        } catch (const std::system_error &) {
+            // No thread to be had: the game is silent.
+            m_running = false;
+            m_shutDown = true;
+        }
     }
 
     void run()
