@@ -154,10 +154,12 @@ bool hasDisplay(const CommandLine &line)
     return false;
 }
 
-// A platform Qt cannot start (a display that cannot be opened, a plugin it does not have) makes Qt
-// warn, then end with a fatal message, an abort and a hint to reinstall. While the application
-// starts, the warnings are held, and a fatal message becomes one line and exit status 1; once it
-// has started, the warnings (a platform tried in vain before another) are passed on.
+// A platform Qt cannot start (a display that cannot be opened, a plugin it does not have, a
+// compositor that is not there) makes Qt warn, then end with a fatal message, an abort and a hint
+// to reinstall; one that starts without a screen (linuxfb without a frame buffer) aborts at the
+// first window. While the application starts, the warnings are held, and a fatal message or a
+// platform without a screen becomes one line and exit status 1; once it has started, the warnings
+// (a platform tried in vain before another) are passed on.
 struct HeldMessage {
     QtMsgType type;
     QByteArray category;
@@ -166,6 +168,23 @@ struct HeldMessage {
 QtMessageHandler qtMessageHandler = nullptr;
 std::vector<HeldMessage> heldMessages;
 CommandLine commandLine;
+
+// A platform that Qt has but that cannot start here, with the reason it gave first.
+QString platformCannotStart(const QString &platform)
+{
+    QString reason;
+    for (const HeldMessage &held : heldMessages) {
+        if (held.category != "qt.qpa.plugin") {
+            // Some of Qt's reasons begin with an empty device name and its colon.
+            reason = held.text.trimmed();
+            while (reason.startsWith(u':'))
+                reason = reason.mid(1).trimmed();
+            break;
+        }
+    }
+    return startText(QT_TRANSLATE_NOOP("quintrel::Startup", "Qt's platform \"%1\" (%2) cannot start: %3"))
+        .arg(platform, QLatin1String(platformSource(commandLine)), reason);
+}
 
 QString startupFailure(const QString &fatal)
 {
@@ -186,8 +205,15 @@ QString startupFailure(const QString &fatal)
                 .arg(held.text.section(u'"', 1, 1), QLatin1String(platformSource(commandLine)), available);
         }
     }
-    return startText(QT_TRANSLATE_NOOP("quintrel::Startup", "Quintrel cannot start: %1"))
-        .arg(fatal.section(u'\n', 0, 0));
+    for (const HeldMessage &held : heldMessages) {
+        if (held.category == "qt.qpa.plugin" && held.text.startsWith(QLatin1String("Could not load the Qt platform")))
+            return platformCannotStart(held.text.section(u'"', 1, 1));
+    }
+    // Qt's advice to reinstall never fits: the program has every plugin it needs.
+    QString first = fatal.section(u'\n', 0, 0);
+    if (const qsizetype advice = first.indexOf(QLatin1String(" Reinstalling")); advice > 0)
+        first.truncate(advice);
+    return startText(QT_TRANSLATE_NOOP("quintrel::Startup", "Quintrel cannot start: %1")).arg(first);
 }
 
 void startupMessageHandler(QtMsgType type, const QMessageLogContext &context, const QString &text)
@@ -259,6 +285,10 @@ int main(int argc, char *argv[])
         return 1;
     qtMessageHandler = qInstallMessageHandler(startupMessageHandler);
     QuintrelApplication app(argc, argv);
+    if (!QGuiApplication::primaryScreen()) {
+        std::fprintf(stderr, "quintrel: %s\n", qPrintable(platformCannotStart(QGuiApplication::platformName())));
+        return 1;
+    }
     qInstallMessageHandler(qtMessageHandler);
     passHeldMessages();
     translations.install();
@@ -279,8 +309,10 @@ int main(int argc, char *argv[])
             return finish(board.exitCode());
         {
             quintrel::SplashWindow splash;
-            // The sound library opens while the splash waits for the player, once the splash is on
-            // the screen, rather than before the first window.
+            // The sound device opens on the sound player's own thread while the splash waits for
+            // the player: the first card of the deal finds it open, or known to be missing, and no
+            // window waits while a driver is tried. Begun once the splash is on the screen, so
+            // that loading SDL's libraries does not hold up the first window.
             QTimer::singleShot(SoundPreparationDelayMs, [] { quintrel::prepareSound(); });
             splash.exec();
         }

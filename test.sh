@@ -8,15 +8,9 @@ QUINTREL_TESTING=1
 source "$(dirname "$0")/scripts/setup.sh"
 
 # Between their steps the end-to-end checks wait on the program's pauses and on the screen, so
-# three times as many tests run at once as there are processors.
+# three times as many tests run at once as there are processors. Each test runs once: a failure
+# fails the suite.
 test_jobs=$(($(nproc) * 3))
-# A test that fails is run once more, and fails the suite only when it fails again. About one first
-# pass in four after a fresh build (when ctest has no timings yet and starts the checks in another
-# order) has had one end-to-end check fail with the program idle and well: Alt+F not opening the
-# menu, or a window not mapped within 20 s. Later passes have not; a fault of the program fails
-# both runs. A failed check says what the program was doing (program_state in tests/e2e/lib.sh),
-# so each such failure stays in the log.
-retry=(--repeat until-pass:2)
 times=()
 phase_start=$SECONDS
 phase_done() {
@@ -30,7 +24,7 @@ quintrel_build "$QUINTREL_ROOT/build" RelWithDebInfo -DCMAKE_EXE_LINKER_FLAGS=-f
 phase_done build
 
 echo "== Test"
-ctest --test-dir "$QUINTREL_ROOT/build" --output-on-failure -j "$test_jobs" "${retry[@]}"
+ctest --test-dir "$QUINTREL_ROOT/build" --output-on-failure -j "$test_jobs"
 phase_done test
 
 echo "== Sanitizer build (clang, AddressSanitizer + UndefinedBehaviorSanitizer)"
@@ -40,7 +34,7 @@ phase_done "sanitizer build"
 
 echo "== Sanitizer test"
 ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-    ctest --test-dir "$QUINTREL_ROOT/$QUINTREL_SANITIZER_DIR" --output-on-failure -j "$test_jobs" "${retry[@]}" -LE install
+    ctest --test-dir "$QUINTREL_ROOT/$QUINTREL_SANITIZER_DIR" --output-on-failure -j "$test_jobs" -LE install
 phase_done "sanitizer test"
 
 echo "== Fuzz targets (short run)"

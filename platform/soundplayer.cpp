@@ -1,23 +1,26 @@
-// soundplayer.cpp: playWave and friends over one SDL2 audio device fed through SDL's audio queue.
+// soundplayer.cpp: playWave and friends over one SDL2 audio device fed through SDL's audio queue,
+// by a thread of the player's own.
 #include "platform/soundplayer.h"
 
 #include "platform/regularfile.h"
 #include "platform/wavimage.h"
 
-#include <QCoreApplication>
-#include <QTimer>
-
-// Only SDL's types and constants come from its headers: the library itself is opened at the first
-// sound (or while the splash is up), so the thirty libraries it brings with it do not slow the
-// start-up, and a machine without it is simply silent.
+// Only SDL's types and constants come from its headers: the sound thread opens the library itself
+// once the first window is up, so the thirty libraries it brings with it do not slow the start-up,
+// and a machine without it is simply silent.
 #define SDL_MAIN_HANDLED
 #include <SDL.h>
 
 #include <dlfcn.h>
 
-#include <algorithm>
+#include <atomic>
+#include <condition_variable>
 #include <cstring>
+#include <mutex>
 #include <optional>
+#include <system_error>
+#include <thread>
+#include <utility>
 #include <vector>
 
 namespace quintrel {
@@ -95,188 +98,257 @@ enum class DeviceState {
     ShutDown,
 };
 
-struct Player {
-    DeviceState state = DeviceState::NotOpened;
-    SDL_AudioDeviceID device = 0;
-    SDL_AudioSpec obtained{}; // the format the device was opened with
-    QTimer *idleTimer = nullptr;
-    std::chrono::milliseconds idleCloseDelay = DefaultIdleCloseDelay;
+// What a caller asks of the sound thread. Only the newest request counts: each one cuts off what
+// was playing, so a sound asked for and replaced before the thread came to it is not missed.
+struct Request {
+    enum class Kind { Play, PlayFile, Stop };
+    Kind kind = Kind::Stop;
+    QByteArray bytes; // the image, or the file's path
 };
 
-Player &player()
-{
-    static Player instance;
-    return instance;
-}
-
-bool ensureDeviceOpen()
-{
-    Player &p = player();
-    if (p.state != DeviceState::NotOpened && p.state != DeviceState::Resting)
-        return p.state == DeviceState::Open;
-
-    const bool reopening = p.state == DeviceState::Resting;
-    // The first attempt decides for the whole run, whatever its outcome.
-    p.state = DeviceState::Unavailable;
-
-    const SdlAudio *audio = sdl();
-    if (!audio)
-        return false;
-    if (!reopening) {
-        // SDL would otherwise take over SIGINT and SIGTERM from the program.
-        audio->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-        audio->SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Quintrel");
-        audio->SetMainReady();
-        if (audio->InitSubSystem(SDL_INIT_AUDIO) != 0)
-            return false;
+// The sound thread owns SDL's audio: it opens the device, converts and queues every sound, and
+// closes the device once it has been quiet for a while. Trying drivers (up to most of a second on
+// a machine without a sound server) and opening a device thus never hold up a caller; a caller
+// only leaves its request and wakes the thread. Made once and never destroyed: the thread may still
+// wait on it while the program ends.
+class SoundThread {
+public:
+    // Starts the thread unless it runs or has been shut down; it opens the device at once.
+    void start()
+    {
+        std::lock_guard lock(m_mutex);
+        startLocked();
     }
 
-    SDL_AudioSpec wanted{};
-    wanted.freq = DeviceRateHz;
-    wanted.format = DeviceSampleFormat;
-    wanted.channels = DeviceChannels;
-    wanted.samples = DeviceBufferFrames;
-    wanted.callback = nullptr; // fed with SDL_QueueAudio
-
-    // No allowed changes: SDL converts to whatever the hardware takes, and the queue keeps our format.
-    p.device = sdl()->OpenAudioDevice(nullptr, 0, &wanted, &p.obtained, 0);
-    if (p.device == 0) {
-        sdl()->QuitSubSystem(SDL_INIT_AUDIO);
-        return false;
+    void request(Request request)
+    {
+        std::lock_guard lock(m_mutex);
+        if (m_shutDown)
+            return;
+        startLocked();
+        m_pending = std::move(request);
+        m_wake.notify_one();
     }
-    sdl()->PauseAudioDevice(p.device, 0);
-    p.state = DeviceState::Open;
-    return true;
-}
 
-// The image's samples in the device's format, or nothing when the image cannot be played.
-std::optional<std::vector<Uint8>> convertForDevice(const QByteArray &image)
-{
-    const std::optional<WavImage> wav = parseWavImage(image);
-    if (!wav || wav->samples.isEmpty())
-        return std::nullopt;
+    // Closes the device and ends the thread; waits for that, an attempt to open that runs included.
+    void shutDown()
+    {
+        std::unique_lock lock(m_mutex);
+        m_shutDown = true;
+        m_wake.notify_one();
+        m_wake.wait(lock, [this] { return !m_running; });
+        m_state = DeviceState::ShutDown;
+    }
 
-    const SDL_AudioSpec &device = player().obtained;
-    const SDL_AudioFormat sourceFormat = wav->format.sampleFormat == WavSampleFormat::Unsigned8 ? AUDIO_U8
-                                                                                                : AUDIO_S16LSB;
-    SDL_AudioCVT cvt;
-    const int needed = sdl()->BuildAudioCVT(&cvt, sourceFormat, Uint8(wav->format.channels), wav->format.sampleRateHz,
-                                            device.format, device.channels, device.freq);
-    if (needed < 0)
-        return std::nullopt;
+    bool isOpen() const { return m_state == DeviceState::Open; }
 
-    const auto sourceBytes = std::uint64_t(wav->samples.size());
-    const std::uint64_t workBytes = needed ? sourceBytes * std::uint64_t(cvt.len_mult) : sourceBytes;
-    if (workBytes > MaxConvertedBytes)
-        return std::nullopt;
+    void setIdleCloseDelay(std::chrono::milliseconds delay)
+    {
+        std::lock_guard lock(m_mutex);
+        m_idleCloseDelay = delay;
+    }
 
-    std::vector<Uint8> buffer(workBytes);
-    std::memcpy(buffer.data(), wav->samples.data(), sourceBytes);
-    if (!needed)
+private:
+    using Clock = std::chrono::steady_clock;
+
+    void startLocked()
+    {
+        if (m_running || m_shutDown)
+            return;
+        m_running = true;
+        try {
+            std::thread([this] { run(); }).detach();
+        } catch (const std::system_error &) {
+            // No thread to be had: the game is silent.
+            m_running = false;
+            m_shutDown = true;
+        }
+    }
+
+    void run()
+    {
+        openDevice();
+        std::unique_lock lock(m_mutex);
+        for (;;) {
+            const auto asked = [this] { return m_pending || m_shutDown; };
+            // An open device closes when its time comes; a closed one waits for a sound.
+            if (m_state == DeviceState::Open)
+                m_wake.wait_until(lock, m_closeAt, asked);
+            else
+                m_wake.wait(lock, asked);
+            if (m_shutDown)
+                break;
+            if (m_pending) {
+                const Request request = std::exchange(m_pending, std::nullopt).value();
+                lock.unlock();
+                carryOut(request);
+                lock.lock();
+            } else if (m_state == DeviceState::Open && Clock::now() >= m_closeAt) {
+                closeWhenQuiet();
+            }
+        }
+        lock.unlock();
+        if (m_state == DeviceState::Open)
+            sdl()->CloseAudioDevice(m_device);
+        if (m_state == DeviceState::Open || m_state == DeviceState::Resting)
+            sdl()->QuitSubSystem(SDL_INIT_AUDIO);
+        lock.lock();
+        m_state = DeviceState::ShutDown;
+        m_running = false;
+        m_wake.notify_all();
+    }
+
+    void carryOut(const Request &request)
+    {
+        if (request.kind == Request::Kind::Stop) {
+            if (m_state == DeviceState::Open)
+                replaceQueuedSound(nullptr);
+            return;
+        }
+        if (m_state == DeviceState::Resting)
+            openDevice();
+        if (m_state != DeviceState::Open)
+            return;
+        // Anything but a regular file of at most SoundCap bytes is silence.
+        const QByteArray image = request.kind == Request::Kind::PlayFile
+                                     ? readRegularFile(request.bytes, SoundCap).bytes
+                                     : request.bytes;
+        // Converted before the device is locked, so that its own thread never waits on it.
+        const std::optional<std::vector<Uint8>> samples = convertForDevice(image);
+        replaceQueuedSound(samples ? &*samples : nullptr);
+        const int frameBytes = SDL_AUDIO_BITSIZE(m_obtained.format) / 8 * m_obtained.channels;
+        const qint64 playMs = samples && frameBytes > 0 && m_obtained.freq > 0
+                                  ? qint64(samples->size()) * 1000 / (qint64(frameBytes) * m_obtained.freq)
+                                  : 0;
+        std::lock_guard lock(m_mutex);
+        m_closeAt = Clock::now() + std::chrono::milliseconds(playMs) + m_idleCloseDelay;
+    }
+
+    // The first attempt decides for the whole run: a machine without sound is not asked again.
+    void openDevice()
+    {
+        const bool reopening = m_state == DeviceState::Resting;
+        m_state = DeviceState::Unavailable;
+        const SdlAudio *audio = sdl();
+        if (!audio)
+            return;
+        if (!reopening) {
+            // SDL would otherwise take over SIGINT and SIGTERM from the program.
+            audio->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+            audio->SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Quintrel");
+            audio->SetMainReady();
+            if (audio->InitSubSystem(SDL_INIT_AUDIO) != 0)
+                return;
+        }
+        SDL_AudioSpec wanted{};
+        wanted.freq = DeviceRateHz;
+        wanted.format = DeviceSampleFormat;
+        wanted.channels = DeviceChannels;
+        wanted.samples = DeviceBufferFrames;
+        wanted.callback = nullptr; // fed with SDL_QueueAudio
+        // No allowed changes: SDL converts to whatever the hardware takes, and the queue keeps our format.
+        m_device = audio->OpenAudioDevice(nullptr, 0, &wanted, &m_obtained, 0);
+        if (m_device == 0) {
+            audio->QuitSubSystem(SDL_INIT_AUDIO);
+            return;
+        }
+        audio->PauseAudioDevice(m_device, 0);
+        std::lock_guard lock(m_mutex);
+        m_closeAt = Clock::now() + m_idleCloseDelay;
+        m_state = DeviceState::Open;
+    }
+
+    // Called with the lock held, once the device has had nothing new to play for a while.
+    void closeWhenQuiet()
+    {
+        if (sdl()->GetQueuedAudioSize(m_device) > 0) {
+            m_closeAt = Clock::now() + m_idleCloseDelay;
+            return;
+        }
+        sdl()->CloseAudioDevice(m_device);
+        m_device = 0;
+        m_state = DeviceState::Resting;
+    }
+
+    // The image's samples in the device's format, or nothing when the image cannot be played.
+    std::optional<std::vector<Uint8>> convertForDevice(const QByteArray &image) const
+    {
+        const std::optional<WavImage> wav = parseWavImage(image);
+        if (!wav || wav->samples.isEmpty())
+            return std::nullopt;
+        const SDL_AudioFormat sourceFormat = wav->format.sampleFormat == WavSampleFormat::Unsigned8 ? AUDIO_U8
+                                                                                                    : AUDIO_S16LSB;
+        SDL_AudioCVT cvt;
+        const int needed = sdl()->BuildAudioCVT(&cvt, sourceFormat, Uint8(wav->format.channels),
+                                                wav->format.sampleRateHz, m_obtained.format, m_obtained.channels,
+                                                m_obtained.freq);
+        if (needed < 0)
+            return std::nullopt;
+        const auto sourceBytes = std::uint64_t(wav->samples.size());
+        const std::uint64_t workBytes = needed ? sourceBytes * std::uint64_t(cvt.len_mult) : sourceBytes;
+        if (workBytes > MaxConvertedBytes)
+            return std::nullopt;
+        std::vector<Uint8> buffer(workBytes);
+        std::memcpy(buffer.data(), wav->samples.data(), sourceBytes);
+        if (!needed)
+            return buffer;
+        cvt.buf = buffer.data();
+        cvt.len = int(sourceBytes);
+        if (sdl()->ConvertAudio(&cvt) != 0)
+            return std::nullopt;
+        buffer.resize(std::size_t(cvt.len_cvt));
         return buffer;
-
-    cvt.buf = buffer.data();
-    cvt.len = int(sourceBytes);
-    if (sdl()->ConvertAudio(&cvt) != 0)
-        return std::nullopt;
-    buffer.resize(std::size_t(cvt.len_cvt));
-    return buffer;
-}
-
-// Replaces whatever is queued with the new sound in one step, so the device never plays a mix of the two.
-void replaceQueuedSound(const std::vector<Uint8> *samples)
-{
-    const SDL_AudioDeviceID device = player().device;
-    sdl()->LockAudioDevice(device);
-    sdl()->ClearQueuedAudio(device);
-    if (samples && !samples->empty())
-        sdl()->QueueAudio(device, samples->data(), Uint32(samples->size()));
-    sdl()->UnlockAudioDevice(device);
-}
-
-void closeWhenQuiet()
-{
-    Player &p = player();
-    if (p.state != DeviceState::Open)
-        return;
-    if (sdl()->GetQueuedAudioSize(p.device) > 0) {
-        p.idleTimer->start(p.idleCloseDelay);
-        return;
     }
-    sdl()->CloseAudioDevice(p.device);
-    p.device = 0;
-    p.state = DeviceState::Resting;
-}
 
-// Starts the countdown to closing the device once the queued sound has played.
-void scheduleIdleClose(std::size_t queuedBytes)
-{
-    Player &p = player();
-    if (!QCoreApplication::instance())
-        return;
-    if (!p.idleTimer) {
-        p.idleTimer = new QTimer(QCoreApplication::instance());
-        p.idleTimer->setSingleShot(true);
-        QObject::connect(p.idleTimer, &QTimer::timeout, p.idleTimer, &closeWhenQuiet);
+    // Replaces whatever is queued with the new sound in one step, so the device never plays a mix
+    // of the two.
+    void replaceQueuedSound(const std::vector<Uint8> *samples)
+    {
+        sdl()->LockAudioDevice(m_device);
+        sdl()->ClearQueuedAudio(m_device);
+        if (samples && !samples->empty())
+            sdl()->QueueAudio(m_device, samples->data(), Uint32(samples->size()));
+        sdl()->UnlockAudioDevice(m_device);
     }
-    const int frameBytes = SDL_AUDIO_BITSIZE(p.obtained.format) / 8 * p.obtained.channels;
-    const qint64 playMs = frameBytes > 0 && p.obtained.freq > 0
-                              ? qint64(queuedBytes) * 1000 / (qint64(frameBytes) * p.obtained.freq)
-                              : 0;
-    p.idleTimer->start(std::chrono::milliseconds(std::min<qint64>(playMs, 10 * 60 * 1000)) + p.idleCloseDelay);
-}
 
-void playImage(const QByteArray &image)
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    std::optional<Request> m_pending;
+    bool m_running = false;
+    bool m_shutDown = false;
+    std::chrono::milliseconds m_idleCloseDelay = DefaultIdleCloseDelay;
+    Clock::time_point m_closeAt;
+    // Written by the thread alone; read by callers to tell whether the device is open.
+    std::atomic<DeviceState> m_state = DeviceState::NotOpened;
+    // The thread's own.
+    SDL_AudioDeviceID m_device = 0;
+    SDL_AudioSpec m_obtained{};
+};
+
+SoundThread &soundThread()
 {
-    // Conversion happens before the device is locked, so the audio thread is never kept waiting on it.
-    const std::optional<std::vector<Uint8>> samples = convertForDevice(image);
-    replaceQueuedSound(samples ? &*samples : nullptr);
-    scheduleIdleClose(samples ? samples->size() : 0);
+    static SoundThread *const thread = new SoundThread;
+    return *thread;
 }
-
-// Anything but a regular file of at most SoundCap bytes is silence.
-QByteArray readSoundFile(const QByteArray &path) { return readRegularFile(path, SoundCap).bytes; }
 
 } // namespace
 
-void prepareSound() { sdl(); }
+void prepareSound() { soundThread().start(); }
 
 void playWave(const QByteArray &image)
 {
-    if (image.isEmpty() || !ensureDeviceOpen())
-        return;
-    playImage(image);
+    if (!image.isEmpty())
+        soundThread().request({Request::Kind::Play, image});
 }
 
-void playWaveFile(const QByteArray &path)
-{
-    if (!ensureDeviceOpen())
-        return;
-    playImage(readSoundFile(path));
-}
+void playWaveFile(const QByteArray &path) { soundThread().request({Request::Kind::PlayFile, path}); }
 
-void stopSound()
-{
-    if (player().state == DeviceState::Open)
-        replaceQueuedSound(nullptr);
-}
+void stopSound() { soundThread().request({Request::Kind::Stop, {}}); }
 
-bool isSoundDeviceOpen() { return player().state == DeviceState::Open; }
+bool isSoundDeviceOpen() { return soundThread().isOpen(); }
 
-void setSoundIdleCloseDelay(std::chrono::milliseconds delay) { player().idleCloseDelay = delay; }
+void setSoundIdleCloseDelay(std::chrono::milliseconds delay) { soundThread().setIdleCloseDelay(delay); }
 
-void shutdownSound()
-{
-    Player &p = player();
-    if (p.state == DeviceState::Open)
-        sdl()->CloseAudioDevice(p.device);
-    if (p.state == DeviceState::Open || p.state == DeviceState::Resting) {
-        sdl()->QuitSubSystem(SDL_INIT_AUDIO);
-        p.device = 0;
-    }
-    if (p.idleTimer)
-        p.idleTimer->stop();
-    p.state = DeviceState::ShutDown;
-}
+void shutdownSound() { soundThread().shutDown(); }
 
 } // namespace quintrel

@@ -63,6 +63,8 @@ public:
                 board->stepPlayer().endPause();
         }
         m_playingOut = false;
+        // What a step leaves for after it: the message about a card picture it could not show.
+        QCoreApplication::sendPostedEvents(board.get(), QEvent::MetaCall);
     }
 
     void newGame()

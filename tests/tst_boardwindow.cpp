@@ -283,19 +283,39 @@ private slots:
         QVERIFY(session.sounds.isEmpty());
     }
 
+    // A desktop without a window manager never activates the board: the first showing deals all
+    // the same, two pauses later.
+    void theFirstShowingDealsWithoutAnActivation()
+    {
+        BoardSession session;
+        QVERIFY(session.setUp());
+        struct : QObject {
+            bool eventFilter(QObject *, QEvent *event) override { return event->type() == QEvent::WindowActivate; }
+        } noActivation;
+        session.board->installEventFilter(&noActivation);
+        session.board->show();
+        session.playOut();
+        QCOMPARE(session.pauses.size(), 2 + PositionCount - 1);
+        QCOMPARE(session.painted(), StartText);
+    }
+
+    // The winning move opens the win window and is over: the window keeps the board from input
+    // until it is closed, and it goes when it closes.
     void aWinningMoveShowsTheWinWindowAndLocksTheBoard()
     {
         BoardSession session;
         session.setUpWithGame(OneTurnFromSolution1);
-        ModalWatcher<WinWindow> wins([](WinWindow *window) {
-            QVERIFY(window->okButton()->hasFocus());
-            // No icon of its own, and not the program's either.
-            QCOMPARE(window->windowIcon().pixmap(16).toImage().pixelColor(8, 8).alpha(), 0);
-        });
         session.clickHandle(5);
-        QCOMPARE(wins.count, 1);
+        QPointer<WinWindow> window = qobject_cast<WinWindow *>(QApplication::activeModalWidget());
+        QVERIFY(window);
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QVERIFY(window->okButton()->hasFocus());
+        // No icon of its own, and not the program's either.
+        QCOMPARE(window->windowIcon().pixmap(16).toImage().pixelColor(8, 8).alpha(), 0);
         QVERIFY(session.board->game().isWon());
         QCOMPARE(session.painted(), Solution1Text);
+        QTest::mouseClick(window->okButton(), Qt::LeftButton);
+        QTRY_VERIFY(!window);
         session.clickTile(1);
         session.clickHandle(2);
         QCOMPARE(session.boardNow(), Solution1Text);
@@ -312,6 +332,8 @@ private slots:
         QVERIFY(session.setUp());
         QFile::remove(session.folder.picturePath(1030, 1));
         QVERIFY(session.folder.write(QStringLiteral("1070/1.gif"), "GIF89a but broken"));
+        // Each message comes once its step is over, never inside it: no step waits for the player.
+        session.duringPauses = {{}, {}, [&] { QVERIFY(session.messages.isEmpty()); }};
         session.newGame();
         QCOMPARE(session.sounds.size(), PositionCount);
         QCOMPARE(session.messages.messages.size(), 2);

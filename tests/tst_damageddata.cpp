@@ -209,7 +209,7 @@ private slots:
         session.clickTile(2);
         ModalWatcher<WinWindow> wins;
         session.clickHandle(5);
-        QCOMPARE(wins.count, 1);
+        QTRY_COMPARE(wins.count, 1);
         QCOMPARE(sounds, 3);
         QVERIFY2(session.messages.isEmpty(), qPrintable(session.messages.texts().join(u'\n')));
         QCOMPARE(session.painted(), Solution1Text);

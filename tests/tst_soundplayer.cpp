@@ -12,10 +12,14 @@
 #include <SDL2/SDL_audio.h>
 
 #include <dlfcn.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <iostream>
 
 using namespace quintrel;
 using namespace quintrel::testing;
@@ -295,6 +299,34 @@ private slots:
         QCOMPARE(child.readAllStandardError(), QByteArray());
     }
 
+    // Trying a driver or opening a device can take a second or more; a window that plays a sound
+    // meanwhile must not wait for it. Here the device is a pipe that cannot open until it is read.
+    void aSoundWaitsForTheDeviceNotTheCaller()
+    {
+        const QByteArray pipePath = bytesOf(m_dir.filePath("opening.raw"));
+        QCOMPARE(mkfifo(pipePath.constData(), 0600), 0);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(ChildModeVariable, "opening");
+        environment.insert("SDL_AUDIODRIVER", "disk");
+        environment.insert("SDL_DISKAUDIOFILE", QString::fromLocal8Bit(pipePath));
+        QProcess child;
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationFilePath(), {});
+        QVERIFY(child.waitForReadyRead(10000));
+        const int pipe = open(pipePath.constData(), O_RDONLY | O_NONBLOCK);
+        QByteArray heard, chunk(16384, '\0');
+        // The device writes on until the child has closed it, which it does once the sound is heard.
+        QVERIFY(waitUntil([&] {
+            for (ssize_t got; (got = read(pipe, chunk.data(), chunk.size())) > 0;)
+                heard.append(chunk.constData(), got);
+            if (heard.contains(sweep(16, 2205, 2)))
+                child.closeWriteChannel();
+            return child.waitForFinished(5);
+        }));
+        close(pipe);
+        QCOMPARE(child.exitCode(), 0);
+    }
+
     // An idle device is closed, so that an idle game costs no processor time, but only once its sound
     // has played out; the next sound opens it again.
     void deviceRestsWhenQuiet()
@@ -311,7 +343,7 @@ private slots:
         // The disk driver starts its file anew when the device opens.
         const QByteArray second = sweep(16, 6615, 2);
         playWave(wavImage(16, 2, 44100, second));
-        QVERIFY(isSoundDeviceOpen());
+        QVERIFY(waitUntil(isSoundDeviceOpen));
         QVERIFY(waitUntil([&] { return recordingSince(0).contains(second); }));
     }
 
@@ -352,11 +384,13 @@ private:
     {
         if (!isSoundDeviceOpen())
             playWave(waveImage(1, 0));
+        waitUntil(isSoundDeviceOpen);
         return outputSize();
     }
     // The same, once whatever played before has been cut off and has drained out of the device.
     qint64 startQuietRecording()
     {
+        startRecording();
         playWave(waveImage(1, 0));
         waitForOutput(outputSize() + CutOffLatencyBytes);
         return outputSize();
@@ -368,6 +402,17 @@ private:
 
 int main(int argc, char *argv[])
 {
+    // A child whose device is a pipe that nobody reads yet, so that opening it waits: the calls
+    // must come back all the same (the child then says so), and the sound asked for meanwhile
+    // plays once the device is open. The parent closes the child's input once it has heard it.
+    if (qEnvironmentVariable(ChildModeVariable) == QLatin1String("opening")) {
+        prepareSound();
+        playWave(wavImage(16, 2, 44100, sweep(16, 2205, 2)));
+        std::cout << "asked" << std::endl;
+        std::cin.get();
+        shutdownSound();
+        return 0;
+    }
     if (qEnvironmentVariableIsSet(ChildModeVariable))
         return exerciseWithoutDevice();
     QCoreApplication app(argc, argv);

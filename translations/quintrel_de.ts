@@ -620,6 +620,10 @@ Diese Kopie speichert in %1
         <source>an unknown error</source>
         <translation>ein unbekannter Fehler</translation>
     </message>
+    <message>
+        <source>Qt&apos;s platform &quot;%1&quot; (%2) cannot start: %3</source>
+        <translation>Die Qt-Plattform „%1“ (%2) kann nicht starten: %3</translation>
+    </message>
 </context>
 <context>
     <name>quintrel::WinWindow</name>

@@ -620,6 +620,10 @@ guarda en %1
         <source>an unknown error</source>
         <translation>un error desconocido</translation>
     </message>
+    <message>
+        <source>Qt&apos;s platform &quot;%1&quot; (%2) cannot start: %3</source>
+        <translation>La plataforma de Qt «%1» (%2) no puede arrancar: %3</translation>
+    </message>
 </context>
 <context>
     <name>quintrel::WinWindow</name>

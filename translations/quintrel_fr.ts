@@ -620,6 +620,10 @@ installée enregistre dans $XDG_DATA_HOME/quintrel, par défaut dans
         <source>an unknown error</source>
         <translation>une erreur inconnue</translation>
     </message>
+    <message>
+        <source>Qt&apos;s platform &quot;%1&quot; (%2) cannot start: %3</source>
+        <translation>La plateforme de Qt «&#xa0;%1&#xa0;» (%2) ne peut pas démarrer&#xa0;: %3</translation>
+    </message>
 </context>
 <context>
     <name>quintrel::WinWindow</name>

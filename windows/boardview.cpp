@@ -1,7 +1,6 @@
 // boardview.cpp: laying out the tiles and handles, drawing the game on them, and playing them from the keyboard.
 #include "windows/boardview.h"
 
-#include "platform/desktop.h"
 #include "platform/filereading.h"
 #include "platform/gamefolders.h"
 #include "platform/scaledpicture.h"
@@ -74,12 +73,11 @@ void BoardView::redraw()
         if (shown != t->placement()) {
             QString failure;
             const QPixmap picture = shown ? cardPicture(*shown, &failure) : QPixmap();
-            // The tile is emptied before the message, so the player never sees the old card as this one.
+            // The tile is emptied, so the player never sees the old card as this one.
             t->setCard(shown, picture);
             if (!failure.isEmpty())
-                showGameMessage(tr("%1\n\nThe tile stays empty; reinstall Quintrel to get the picture back.")
-                                    .arg(failure),
-                                MessageIcon::Exclamation);
+                emit cardPictureMissing(
+                    tr("%1\n\nThe tile stays empty; reinstall Quintrel to get the picture back.").arg(failure));
         }
         t->setMarked(marked);
         t->setCursorShown(cursor);

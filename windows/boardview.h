@@ -36,8 +36,8 @@ public:
     // Brings the tiles in line with the game: each tile compares what the game shows on it (card,
     // selection mark, cursor) with what it holds and changes only what differs, what a screen
     // reader is told of the tile and its handle follows, and the changes are painted at once. A
-    // card picture that cannot be read leaves its tile empty, and the player is told which file it
-    // is.
+    // card picture that cannot be read leaves its tile empty, and cardPictureMissing() says which
+    // file it is.
     void redraw();
 
     // The picture of a placement for the board's pixel ratio (the 2x picture on a screen with more
@@ -48,6 +48,8 @@ public:
 signals:
     void tileClicked(int position);
     void spinHandleClicked(int position);
+    // The message for the player about a card picture that a redraw could not read.
+    void cardPictureMissing(const QString &message);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

@@ -19,13 +19,13 @@
 #include <QCloseEvent>
 #include <QIcon>
 #include <QMenuBar>
-#include <QTimer>
 
 namespace quintrel {
 
 namespace {
 
-constexpr int FirstDealFallbackMs = 300;
+// The pause alone, a step that shows nothing.
+constexpr Step PauseStep{Step::Kind::Wait, 0, {}, true};
 
 } // namespace
 
@@ -58,6 +58,15 @@ bool BoardWindow::setUp()
     setCentralWidget(m_view);
     connect(m_view, &BoardView::tileClicked, this, &BoardWindow::onTileClicked);
     connect(m_view, &BoardView::spinHandleClicked, this, &BoardWindow::onSpinHandleClicked);
+    // Told once the step that drew the tile has ended, so that no step waits for the player: the
+    // box then holds the sequence, as every modal window does.
+    connect(
+        m_view, &BoardView::cardPictureMissing, this,
+        [this](const QString &message) {
+            if (!m_closing)
+                showGameMessage(message, MessageIcon::Exclamation);
+        },
+        Qt::QueuedConnection);
     m_view->setFocus();
     m_view->redraw();
 
@@ -152,9 +161,10 @@ void BoardWindow::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
     // A desktop without a window manager never activates the window: the first deal then starts
-    // shortly after the first showing all the same.
-    if (m_firstDealArmed)
-        QTimer::singleShot(FirstDealFallbackMs, this, [this] {
+    // two pauses after the first showing all the same. An activation before then deals at once,
+    // in place of these steps.
+    if (m_firstDealArmed && !isBusy())
+        m_player.play({PauseStep, PauseStep}, [this] {
             if (isVisible())
                 onActivated();
         });
@@ -172,7 +182,7 @@ void BoardWindow::onActivated()
 
 void BoardWindow::showAfterPause()
 {
-    m_player.play({{Step::Kind::Wait, 0, {}, true}}, [this] {
+    m_player.play({PauseStep}, [this] {
         show();
         activateWindow();
     });
@@ -187,7 +197,9 @@ void BoardWindow::showAfterPause()
 // - Exit and the close box stop the sequence at once: no picture and no sound after them;
 // - while a modal window is up (a message box, the win window, the help window or the example
 //   viewer), the sequence holds: a pause that ends then keeps the next step waiting until the
-//   window has closed, so that nothing moves or sounds on the board behind it.
+//   window has closed, so that nothing moves or sounds on the board behind it. A step itself never
+//   waits for one: it opens the win window without waiting, and a card picture's message comes
+//   once the step is over.
 void BoardWindow::closeEvent(QCloseEvent *event)
 {
     m_closing = true;
@@ -222,12 +234,10 @@ void BoardWindow::newGame()
 void BoardWindow::present(const Change &change)
 {
     m_view->redraw();
-    // A message about a card picture may have been up meanwhile.
-    if (m_closing)
-        return;
     playSound(change.sound);
+    // The board takes no input until the player has closed it.
     if (change.won)
-        showModal<WinWindow>();
+        openModal<WinWindow>();
 }
 
 void BoardWindow::playSound(Sound sound)

@@ -18,9 +18,7 @@ void StepPlayer::play(std::vector<Step> steps, std::function<void()> then)
     stop();
     m_steps.assign(steps.begin(), steps.end());
     m_then = std::move(then);
-    // From inside a step (a modal window it opened): the loop in playOn() goes on with these.
-    if (!m_inStep)
-        playOn();
+    playOn();
 }
 
 void StepPlayer::stop()
@@ -30,7 +28,6 @@ void StepPlayer::stop()
     m_then = nullptr;
     m_pausing = false;
     m_pauseOver = false;
-    m_replaced = m_inStep;
 }
 
 void StepPlayer::hold(bool held)
@@ -58,11 +55,7 @@ void StepPlayer::playOn()
     while (!m_steps.empty()) {
         const Step step = m_steps.front();
         m_steps.pop_front();
-        m_inStep = true;
         m_playStep(step);
-        m_inStep = false;
-        if (std::exchange(m_replaced, false))
-            continue;
         if (step.pauseAfter) {
             m_pausing = true;
             if (m_clock)

@@ -19,7 +19,9 @@ constexpr auto StepPause = std::chrono::milliseconds(150);
 // Hands the steps it is given, one after another, to the window, which carries each out, paints and
 // sounds it. After a step that asks for a pause it arms its one timer and returns to the event loop,
 // so every handler runs to its end before the next event and no step ever runs inside another's
-// pause. A new sequence replaces the running one.
+// pause. A new sequence replaces the running one. A step never waits for the player (no window's
+// own event loop runs inside one): what must wait, such as a modal window opened by a step, holds
+// the sequence instead.
 class StepPlayer {
 public:
     using PlayStep = std::function<void(const Step &)>;
@@ -54,8 +56,6 @@ private:
     bool m_pausing = false;
     bool m_held = false;
     bool m_pauseOver = false; // the pause ended while held
-    bool m_inStep = false;
-    bool m_replaced = false; // play() or stop() came from inside the step being played
 };
 
 } // namespace quintrel

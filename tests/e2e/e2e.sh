@@ -255,7 +255,8 @@ check_largefonts() {
 }
 
 # Qt's own options work as in every Qt program. A platform that needs no display starts without
-# one, named in QT_QPA_PLATFORM or by -platform; one Qt does not have gets one line and status 1.
+# one, named in QT_QPA_PLATFORM or by -platform; one Qt does not have, or one that cannot start,
+# gets one line and status 1.
 check_commandline() {
     start_program "$FOLDER" -- -style Fusion -reverse
     wait_for 20 "the splash window with -style Fusion -reverse" has_window_titled "$SPLASH_TITLE"
@@ -278,14 +279,16 @@ check_commandline() {
     done
     note "offscreen, with options or by -platform, starts without a display"
 
-    for how in QT_QPA_PLATFORM=nosuch "QT_QPA_PLATFORM=xcb -- -platform nosuch"; do
+    for how in QT_QPA_PLATFORM=nosuch "QT_QPA_PLATFORM=xcb -- -platform nosuch" QT_QPA_PLATFORM=linuxfb:fb=/nonexistent/fb0 \
+        "QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=no-compositor"; do
         # shellcheck disable=SC2086
         start_program "$FOLDER" $how
         wait_for_exit 10
-        [ "$STATUS" = 1 ] && [ "$(wc -l <"$E2E_WORK/program.err")" = 1 ] && grep -q '"nosuch"' "$E2E_WORK/program.err" ||
-            die "a platform Qt does not have ($how) ended with status $STATUS and said: $(cat "$E2E_WORK/program.err")"
+        [ "$STATUS" = 1 ] && [ "$(wc -l <"$E2E_WORK/program.err")" = 1 ] && grep -qE '"(nosuch|linuxfb|wayland)"' "$E2E_WORK/program.err" &&
+            ! grep -qi reinstall "$E2E_WORK/program.err" ||
+            die "a platform that cannot start ($how) ended with status $STATUS and said: $(cat "$E2E_WORK/program.err")"
     done
-    note "a platform Qt does not have: one line and status 1"
+    note "a platform Qt does not have or that cannot start: one line and status 1"
 }
 
 # Damaged data in the real program: each run takes a fresh copy of the program folder.

@@ -127,9 +127,23 @@ start_x() {
     XDG_CONFIG_HOME="$E2E_WORK/config" openbox --sm-disable >"$E2E_WORK/openbox.log" 2>&1 &
     own_process $!
     wait_for 10 "openbox to manage the screen" wm_running
+    # openbox takes the screen before it has read its theme and entered its event loop, and its
+    # loop sleeps until something new arrives on its connection, even when events it read ahead
+    # during the start-up still wait in its own queue. A window mapped meanwhile then stays
+    # unmapped until some other event wakes openbox: a window of our own is shown first, with a
+    # root property changed until openbox has handled it.
+    xmessage -name quintrel-e2e-probe -timeout 30 probe >/dev/null 2>&1 &
+    local probe=$!
+    own_process $probe
+    wait_for 10 "openbox to show a window" probe_shown_after_waking_openbox
+    kill $probe && wait $probe 2>/dev/null
 }
 
 wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+probe_shown_after_waking_openbox() {
+    xdotool search --onlyvisible --classname quintrel-e2e-probe >/dev/null 2>&1 ||
+        { xprop -root -f _QUINTREL_E2E_WAKE 32c -set _QUINTREL_E2E_WAKE 1 2>/dev/null; false; }
+}
 
 # A little-endian integer of 2 or 4 bytes on stdout.
 le16() { printf "$(printf '\\x%02x\\x%02x' $(($1 & 255)) $((($1 >> 8) & 255)))"; }

@@ -1,8 +1,9 @@
-// playwave: what a move's sound costs the window that plays it. Times the game's own playWave
-// (parse, convert to the device's format, queue) on each WAV file named, with the opening of the
-// sound library (done while the splash waits) and of the device (the first sound) apart.
+// playwave: what a move's sound costs the window that plays it. Times the game's own playWave on
+// each WAV file named (the call hands the sound to the player's thread, which parses, converts and
+// queues it), and apart from that how long the player's thread takes to open the device after
+// prepareSound() (done while the splash waits).
 //
-//   playwave FILE...   prints the two openings, then one line per file: median and longest call
+//   playwave FILE...   prints the opening, then one line per file: median and longest call
 #include "platform/soundplayer.h"
 
 #include <QCoreApplication>
@@ -12,6 +13,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -36,9 +38,12 @@ int main(int argc, char *argv[])
 
     auto start = Clock::now();
     quintrel::prepareSound();
-    std::printf("prepareSound, opening the sound library: %.1f ms\n", microsecondsSince(start) / 1000.0);
+    const double call = microsecondsSince(start);
+    while (!quintrel::isSoundDeviceOpen() && microsecondsSince(start) < 5e6)
+        std::this_thread::sleep_for(std::chrono::microseconds(100));
+    std::printf("prepareSound: %.1f us; the device %s %.1f ms after it, on the player's thread\n", call,
+                quintrel::isSoundDeviceOpen() ? "was open" : "was still not open", microsecondsSince(start) / 1000.0);
 
-    bool first = true;
     for (int i = 1; i < argc; ++i) {
         QFile file(QString::fromLocal8Bit(argv[i]));
         if (!file.open(QIODevice::ReadOnly)) {
@@ -47,12 +52,6 @@ int main(int argc, char *argv[])
         }
         const QByteArray image = file.readAll();
         const QString name = QFileInfo(file).fileName();
-        if (first) {
-            start = Clock::now();
-            quintrel::playWave(image);
-            std::printf("first playWave, opening the device: %.1f ms\n", microsecondsSince(start) / 1000.0);
-            first = false;
-        }
         std::vector<double> times;
         times.reserve(Calls);
         for (int call = 0; call < Calls; ++call) {

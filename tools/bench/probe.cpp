@@ -6,6 +6,10 @@
 //                              window (ms) and its pid; the program is left running.
 //   probe session PID          with the splash of Quintrel PID on screen: presses OK, then times
 //                              the deal, ten idle seconds, a saved-game load and nine handle clicks.
+//   probe deal PID [record]    with the splash on screen: presses OK and times the deal's cards;
+//                              with "record", then clicks a spin handle twice, each after five idle
+//                              seconds, and times each click to its sound, as parec records it from
+//                              the monitor of a PulseAudio sink named "null" (PULSE_SERVER).
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/keysym.h>
@@ -20,9 +24,13 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <fstream>
+#include <memory>
 #include <poll.h>
 #include <string>
+#include <signal.h>
 #include <sys/wait.h>
+#include <atomic>
+#include <mutex>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -281,24 +289,21 @@ void printPauses(const char *what, const std::vector<double> &steps)
     std::printf("\n");
 }
 
-int session(pid_t pid)
+// Presses OK on the splash (it has the keyboard) and finds the board window that comes up: the
+// screen position of its tiles, the moment of the press and how long the board took to map.
+Board pressOkAndFindBoard(Display *display, Window &window, Clock::time_point &okAt)
 {
-    Display *display = XOpenDisplay(nullptr);
-    if (!display)
-        fail("no display");
     XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
     XSync(display, False);
-
-    // OK on the splash (it has the keyboard), then the board.
     key(display, XK_Return);
-    const auto okAt = Clock::now();
+    okAt = Clock::now();
     const Window mapped = waitForMap(display, 10000);
     if (!mapped)
         fail("no board window");
     const double boardMapMs = msSince(okAt);
     // The board lies inside the window just mapped (the frame around it): searching only there
     // is quick, so the first look at the tiles comes before the deal's first card.
-    Window window = findWindow(display, mapped, "Quintrel", 522 * Ratio, 541 * Ratio);
+    window = findWindow(display, mapped, "Quintrel", 522 * Ratio, 541 * Ratio);
     XWindowAttributes mappedAttributes;
     if (!window && XGetWindowAttributes(display, mapped, &mappedAttributes) && mappedAttributes.width == 522 * Ratio
         && mappedAttributes.height == 541 * Ratio)
@@ -312,6 +317,43 @@ int session(pid_t pid)
     XTranslateCoordinates(display, window, DefaultRootWindow(display), 0, (541 - 522) * Ratio, &board.x, &board.y,
                           &child);
     std::printf("ok_to_board_map_ms=%.1f\n", boardMapMs);
+    return board;
+}
+
+// Brings the pointer onto tile t's spin handle in three steps, as a hand moves, and lets it rest
+// there.
+void pointAtHandle(Display *display, const Board &board, int t)
+{
+    const int cx = board.x + Pitch * (t % 3) + 85 * Ratio, cy = board.y + Pitch * (t / 3) + 85 * Ratio;
+    XTestFakeMotionEvent(display, -1, cx - 40, cy - 30, 0);
+    XFlush(display);
+    sleepMs(20);
+    XTestFakeMotionEvent(display, -1, cx - 10, cy - 8, 0);
+    XFlush(display);
+    sleepMs(20);
+    XTestFakeMotionEvent(display, -1, cx, cy, 0);
+    XFlush(display);
+    sleepMs(120);
+}
+
+// Clicks where the pointer is; returns the moment of the click.
+Clock::time_point click(Display *display)
+{
+    const auto clickAt = Clock::now();
+    XTestFakeButtonEvent(display, 1, True, 0);
+    XTestFakeButtonEvent(display, 1, False, 0);
+    XFlush(display);
+    return clickAt;
+}
+
+int session(pid_t pid)
+{
+    Display *display = XOpenDisplay(nullptr);
+    if (!display)
+        fail("no display");
+    Window window = 0;
+    Clock::time_point okAt;
+    const Board board = pressOkAndFindBoard(display, window, okAt);
 
     // The deal.
     // Measured from the first card shown to the last: the deal's own steps and pauses.
@@ -387,21 +429,9 @@ int session(pid_t pid)
     // until the tile's new picture is on the screen.
     std::vector<double> clicks;
     for (int t = 0; t < 9; ++t) {
-        const int cx = board.x + Pitch * (t % 3) + 85 * Ratio, cy = board.y + Pitch * (t / 3) + 85 * Ratio;
-        XTestFakeMotionEvent(display, -1, cx - 40, cy - 30, 0);
-        XFlush(display);
-        sleepMs(20);
-        XTestFakeMotionEvent(display, -1, cx - 10, cy - 8, 0);
-        XFlush(display);
-        sleepMs(20);
-        XTestFakeMotionEvent(display, -1, cx, cy, 0);
-        XFlush(display);
-        sleepMs(120);
+        pointAtHandle(display, board, t);
         const std::uint64_t before = look(display, board).hash[t];
-        const auto clickAt = Clock::now();
-        XTestFakeButtonEvent(display, 1, True, 0);
-        XTestFakeButtonEvent(display, 1, False, 0);
-        XFlush(display);
+        const auto clickAt = click(display);
         for (;;) {
             if (look(display, board).hash[t] != before) {
                 clicks.push_back(msSince(clickAt));
@@ -420,14 +450,240 @@ int session(pid_t pid)
     return 0;
 }
 
+// Records what the PulseAudio sink "null" plays, through parec on its monitor (mono, 44.1 kHz,
+// 5 ms chunks), and notes for every chunk that holds sound when that sound began: the chunk's
+// arrival less the samples that followed its first loud one.
+class Recorder {
+public:
+    Recorder()
+    {
+        int fds[2];
+        if (pipe(fds) != 0)
+            fail("no pipe for parec");
+        m_child = fork();
+        if (m_child == 0) {
+            dup2(fds[1], STDOUT_FILENO);
+            close(fds[0]);
+            close(fds[1]);
+            execlp("parec", "parec", "--device=null.monitor", "--raw", "--format=s16le", "--rate=44100",
+                   "--channels=1", "--latency-msec=5", static_cast<char *>(nullptr));
+            _exit(127);
+        }
+        close(fds[1]);
+        m_fd = fds[0];
+        m_reader = std::thread([this] { readOn(); });
+        const auto start = Clock::now();
+        while (!m_running && msSince(start) < 5000)
+            sleepMs(5);
+        if (!m_running)
+            fail("parec records nothing: is PULSE_SERVER's server up, with a sink named null?");
+    }
+    ~Recorder()
+    {
+        kill(m_child, SIGTERM);
+        waitpid(m_child, nullptr, 0);
+        m_reader.join();
+        close(m_fd);
+    }
+
+    // Milliseconds from `since` to the first sound that began after it, waiting up to timeoutMs;
+    // -1 when none came.
+    double onsetAfter(Clock::time_point since, int timeoutMs)
+    {
+        for (;;) {
+            {
+                std::lock_guard lock(m_mutex);
+                for (const Clock::time_point onset : m_onsets) {
+                    if (onset > since)
+                        return std::chrono::duration<double, std::milli>(onset - since).count();
+                }
+            }
+            if (msSince(since) > timeoutMs)
+                return -1;
+            sleepMs(1);
+        }
+    }
+
+private:
+    void readOn()
+    {
+        constexpr int Loud = 328; // 1 % of full scale: a null sink's silence is exact zeros
+        std::int16_t samples[4096];
+        for (;;) {
+            const ssize_t got = read(m_fd, samples, sizeof samples);
+            const auto arrival = Clock::now();
+            if (got <= 0)
+                return;
+            m_running = true;
+            const int count = int(got / 2);
+            for (int i = 0; i < count; ++i) {
+                if (std::abs(int(samples[i])) >= Loud) {
+                    const auto before = std::chrono::duration<double>((count - i) / 44100.0);
+                    std::lock_guard lock(m_mutex);
+                    m_onsets.push_back(arrival - std::chrono::duration_cast<Clock::duration>(before));
+                    break;
+                }
+            }
+        }
+    }
+
+    pid_t m_child = 0;
+    int m_fd = -1;
+    std::thread m_reader;
+    std::atomic<bool> m_running{false};
+    std::mutex m_mutex;
+    std::vector<Clock::time_point> m_onsets;
+};
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+// The size of the board window's inside, and whether a window is it.
+bool isBoardWindow(Display *display, Window window)
+{
+    XWindowAttributes attributes;
+    return XGetWindowAttributes(display, window, &attributes) && attributes.width == 522 * Ratio
+           && attributes.height == 541 * Ratio;
+}
+
+// Presses OK on the splash and times the deal's nine cards from the screen, in milliseconds after
+// OK. The looks begin as soon as the window manager takes the board window in (before it is on
+// the screen, the first card comes a few milliseconds after it is) and go on for some seconds; a
+// tile's card came at the first look from which on the tile shows what it shows at the end: what
+// lay there before the window, and the window's first empty paint, are told apart that way.
+std::vector<double> timeDeal(Display *display, Board &board)
+{
+    XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
+    XSync(display, False);
+    key(display, XK_Return);
+    const auto okAt = Clock::now();
+    Window client = 0;
+    double mapMs = -1;
+    // With a window manager the board is reparented into a frame before anything maps; the frame's
+    // mapping puts it on the screen.
+    const auto takeEvents = [&] {
+        while (XPending(display)) {
+            XEvent event;
+            XNextEvent(display, &event);
+            if (!client && event.type == ReparentNotify && isBoardWindow(display, event.xreparent.window))
+                client = event.xreparent.window;
+            else if (!client && event.type == MapNotify && isBoardWindow(display, event.xmap.window))
+                client = event.xmap.window, mapMs = msSince(okAt);
+            else if (client && event.type == MapNotify && mapMs < 0)
+                mapMs = msSince(okAt);
+        }
+    };
+    while (!client) {
+        if (msSince(okAt) > 10000)
+            fail("no board window");
+        pollfd fd{ConnectionNumber(display), POLLIN, 0};
+        poll(&fd, 1, 5);
+        takeEvents();
+    }
+    std::vector<std::pair<double, Look>> looks;
+    while (msSince(okAt) < (mapMs < 0 ? 10000 : mapMs + 3500)) {
+        if (mapMs < 0)
+            takeEvents();
+        // The window manager may still place the frame, before or after it maps it.
+        Window child;
+        XTranslateCoordinates(display, client, DefaultRootWindow(display), 0, (541 - 522) * Ratio, &board.x, &board.y,
+                              &child);
+        looks.emplace_back(msSince(okAt), look(display, board));
+        std::this_thread::sleep_for(std::chrono::microseconds(300));
+    }
+    if (mapMs < 0)
+        fail("the board window was not mapped");
+    std::printf("ok_to_board_map_ms=%.1f\n", mapMs);
+    const Look &last = looks.back().second;
+    std::vector<double> cards(9, 0);
+    for (int t = 0; t < 9; ++t) {
+        if (!last.shown[t]) {
+            std::printf("board at %d,%d, mapped at %.1f ms, %zu looks, tile %d empty at the end\n", board.x, board.y,
+                        mapMs, looks.size(), t + 1);
+            fail("the deal did not finish");
+        }
+        for (std::size_t i = looks.size(); i-- > 0 && looks[i].second.hash[t] == last.hash[t];)
+            cards[t] = looks[i].first;
+        if (cards[t] <= looks.front().first)
+            fail("a card was up before the first look at the board");
+    }
+    return cards;
+}
+
+// The deal read from the screen: when the first card came after OK, the first pause (the one the
+// opening of a sound device would lengthen) and the median of the seven others. With a recorder,
+// then two handle clicks, each after five idle seconds: to the picture, and to the sound; and the
+// processor time of the idle seconds.
+int deal(pid_t pid, bool record)
+{
+    std::unique_ptr<Recorder> recorder;
+    if (record)
+        recorder = std::make_unique<Recorder>();
+    Display *display = XOpenDisplay(nullptr);
+    if (!display)
+        fail("no display");
+    Board board;
+    const std::vector<double> cards = timeDeal(display, board);
+    std::vector<double> others;
+    for (int i = 2; i < 9; ++i)
+        others.push_back(cards[i] - cards[i - 1]);
+    std::printf("ok_to_first_card_ms=%.1f first_pause_ms=%.1f other_pauses_median_ms=%.1f other_pauses_max_ms=%.1f\n",
+                cards[0], cards[1] - cards[0], median(others), *std::max_element(others.begin(), others.end()));
+    if (!recorder) {
+        XCloseDisplay(display);
+        return 0;
+    }
+    std::string paints, sounds;
+    const auto append = [](std::string &list, double ms) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%.1f,", ms);
+        list += text;
+    };
+    double idleCpu = 0;
+    for (int i = 0; i < 2; ++i) {
+        // Five idle seconds; the processor time is summed from the moment the device has had its
+        // second to close.
+        sleepMs(1500);
+        const double cpuBefore = processorMs(pid);
+        sleepMs(3500);
+        idleCpu = std::max(idleCpu, processorMs(pid) - cpuBefore);
+        pointAtHandle(display, board, 4);
+        const std::uint64_t before = look(display, board).hash[4];
+        const auto clickAt = click(display);
+        while (look(display, board).hash[4] == before) {
+            if (msSince(clickAt) > 2000)
+                fail("a handle click did not turn its card");
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
+        }
+        append(paints, msSince(clickAt));
+        const double onset = recorder->onsetAfter(clickAt, 2000);
+        if (onset < 0)
+            fail("a handle click made no sound");
+        append(sounds, onset);
+    }
+    std::printf("idle_cpu_ms=%.2f idle_click_to_paint_ms=%s idle_click_to_sound_ms=%s\n", idleCpu, paints.c_str(),
+                sounds.c_str());
+    XCloseDisplay(display);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
+    // Windows come and go while the probe looks at them (the splash, menus): a request about one
+    // that has gone is no failure.
+    XSetErrorHandler([](Display *, XErrorEvent *) { return 0; });
     if (argc >= 3 && std::strcmp(argv[1], "startup") == 0)
         return startup(argv + 2);
     if (argc == 3 && std::strcmp(argv[1], "session") == 0)
         return session(pid_t(std::atoi(argv[2])));
-    std::fprintf(stderr, "usage: probe startup COMMAND... | probe session PID\n");
+    if ((argc == 3 || (argc == 4 && std::strcmp(argv[3], "record") == 0)) && std::strcmp(argv[1], "deal") == 0)
+        return deal(pid_t(std::atoi(argv[2])), argc == 4);
+    std::fprintf(stderr, "usage: probe startup COMMAND... | probe session PID | probe deal PID [record]\n");
     return 2;
 }
