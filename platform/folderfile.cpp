@@ -376,10 +376,10 @@ FolderFileWriting replaceFolderFile(const QByteArray &folder, const FolderFileNa
         return fail(readProblem(writing.path, examined));
     }
 
-    const Rewrite rewritten = rewrite(existing);
+    const std::optional<QByteArray> rewritten = rewrite(existing);
     writing.oldFileUnchanged = existing != nullptr;
-    if (!rewritten.bytes)
-        return fail(rewritten.refusal);
+    if (!rewritten)
+        return writing;
     if (const int error = folderWriteError(lock.folder()))
         return fail(folderWriteProblem(folder, error));
     // The rename that replaces a file the player may not write would be allowed; a plain write would
@@ -393,7 +393,7 @@ FolderFileWriting replaceFolderFile(const QByteArray &folder, const FolderFileNa
         if (groupMatters(examined.info.st_mode) && examined.info.st_gid != ::getegid())
             made.group = examined.info.st_gid;
     }
-    switch (const ReplaceFailure failure = replaceFile(lock, entry, *rewritten.bytes, made); failure.stage) {
+    switch (const ReplaceFailure failure = replaceFile(lock, entry, *rewritten, made); failure.stage) {
     case ReplaceFailure::Stage::None:
         break;
     case ReplaceFailure::Stage::Group:

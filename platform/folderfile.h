@@ -46,14 +46,10 @@ struct FolderFileReading {
 // finds the old file or the new one, never half of each, and nobody can hold a read up.
 FolderFileReading readFolderFile(const QByteArray &folder, const FolderFileName &name, qsizetype cap);
 
-// What a save makes of the file it finds: the new contents, or why the file is left as it is.
-struct Rewrite {
-    std::optional<QByteArray> bytes;
-    QString refusal; // fit to follow "...: "
-};
-// existing: the file's bytes, or nullptr when there is nothing to keep (no file, or a link that is
-// not read through, which the new file replaces).
-using Rewriter = std::function<Rewrite(const QByteArray *existing)>;
+// What a save makes of the file it finds: the new contents, or nothing when the file is to be left
+// as it is (the caller knows why, and says so). existing: the file's bytes, or nullptr when there
+// is nothing to keep (no file, or a link that is not read through, which the new file replaces).
+using Rewriter = std::function<std::optional<QByteArray>(const QByteArray *existing)>;
 
 struct FolderFileWriting {
     enum class Status {
@@ -63,7 +59,7 @@ struct FolderFileWriting {
     };
     Status status = Status::Failed;
     QByteArray path;
-    QString problem;
+    QString problem; // empty when the rewrite left the file as it is
     // A file the player could read was there, and it is unchanged.
     bool oldFileUnchanged = false;
 };

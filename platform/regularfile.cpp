@@ -114,13 +114,10 @@ QString describeFileProblem(const FileContents &contents, qsizetype cap)
     case FileStatus::Read:
         return {};
     case FileStatus::NotRegular:
+    case FileStatus::LinkNotFollowed:
         return QCoreApplication::translate("quintrel::RegularFile", "not a regular file");
     case FileStatus::TooLarge:
         return QCoreApplication::translate("quintrel::RegularFile", "larger than %1").arg(describeCap(cap));
-    case FileStatus::LinkNotFollowed:
-        return QCoreApplication::
-            translate("quintrel::RegularFile",
-                      "a link that is not followed, since it or the file it leads to belongs to another user");
     case FileStatus::Missing:
     case FileStatus::Failed:
         break;

@@ -292,7 +292,7 @@ SaveOutcome saveBoard(const QByteArray &folder, const Board &board, const Board 
     const FolderFileWriting writing = replaceFolderFile(folder, savedGameName(), SavedGameCap,
                                                         [&](const QByteArray *existing) {
                                                             written = writeSavedGameBytes(existing, board, earlier);
-                                                            return Rewrite{written.bytes, {}};
+                                                            return written.bytes;
                                                         });
     SaveOutcome outcome;
     outcome.path = writing.path;

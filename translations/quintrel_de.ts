@@ -473,10 +473,6 @@ Das Programm wird jetzt beendet.</translation>
         <source>larger than %1</source>
         <translation>größer als %1</translation>
     </message>
-    <message>
-        <source>a link that is not followed, since it or the file it leads to belongs to another user</source>
-        <translation>eine Verknüpfung, der Quintrel nicht folgt, weil sie oder ihr Ziel einem anderen Benutzer gehört</translation>
-    </message>
 </context>
 <context>
     <name>quintrel::SavedGame</name>

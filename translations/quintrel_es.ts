@@ -473,10 +473,6 @@ El programa se cerrará ahora.</translation>
         <source>larger than %1</source>
         <translation>mayor que %1</translation>
     </message>
-    <message>
-        <source>a link that is not followed, since it or the file it leads to belongs to another user</source>
-        <translation>un enlace que no se sigue porque el enlace o el archivo al que apunta pertenece a otro usuario</translation>
-    </message>
 </context>
 <context>
     <name>quintrel::SavedGame</name>

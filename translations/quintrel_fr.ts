@@ -473,10 +473,6 @@ Le programme va maintenant se fermer.</translation>
         <source>larger than %1</source>
         <translation>plus grand que %1</translation>
     </message>
-    <message>
-        <source>a link that is not followed, since it or the file it leads to belongs to another user</source>
-        <translation>un lien que Quintrel ne suit pas, car ce lien ou le fichier vers lequel il pointe appartient à un autre utilisateur</translation>
-    </message>
 </context>
 <context>
     <name>quintrel::SavedGame</name>
