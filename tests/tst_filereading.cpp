@@ -243,9 +243,8 @@ private slots:
             pngs += png.data();
         }
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("QUINTREL.ICO"));
-        QVERIFY(writeFile(path, icon + pngs));
-        QCOMPARE(readIcon(bytesOf(path)).availableSizes(), QList<QSize>{QSize(1024, 1024)});
+        QVERIFY(writeFile(dir.filePath("QUINTREL.ICO"), icon + pngs));
+        QCOMPARE(readIcon(bytesOf(dir.filePath("QUINTREL.ICO"))).availableSizes(), QList<QSize>{QSize(1024, 1024)});
     }
 
     // With little memory to spare: a picture within its cap that cannot be decoded for want of
