@@ -148,6 +148,10 @@ Examined examine(int folder, QByteArrayView name, qsizetype cap)
         contents.status = FileStatus::NotRegular;
         return examined;
     }
+    if (found.info.st_size > cap) {
+        contents.status = FileStatus::TooLarge;
+        return examined;
+    }
     const FileDescriptor file(::openat(found.folder.get(), found.entry.constData(),
                                        O_RDONLY | O_NONBLOCK | O_NOCTTY | O_NOFOLLOW | O_CLOEXEC));
     if (!file.isOpen()) {
@@ -165,25 +169,22 @@ Examined examine(int folder, QByteArrayView name, qsizetype cap)
     return examined;
 }
 
-QString userName(uid_t uid)
+// The name of a user or a group (getpwuid_r and passwd::pw_name, getgrgid_r and group::gr_name), or
+// its number when it has none.
+template <typename Entry, typename Id>
+QString accountName(Id id, int (*lookUp)(Id, Entry *, char *, size_t, Entry **), char *Entry::*name)
 {
     char buffer[4096];
-    passwd entry{};
-    passwd *result = nullptr;
-    if (::getpwuid_r(uid, &entry, buffer, sizeof buffer, &result) == 0 && result)
-        return QString::fromLocal8Bit(result->pw_name);
-    return QString::number(uid);
+    Entry entry{};
+    Entry *result = nullptr;
+    if (lookUp(id, &entry, buffer, sizeof buffer, &result) == 0 && result)
+        return QString::fromLocal8Bit(result->*name);
+    return QString::number(id);
 }
 
-QString groupName(gid_t gid)
-{
-    char buffer[4096];
-    group entry{};
-    group *result = nullptr;
-    if (::getgrgid_r(gid, &entry, buffer, sizeof buffer, &result) == 0 && result)
-        return QString::fromLocal8Bit(result->gr_name);
-    return QString::number(gid);
-}
+QString userName(uid_t uid) { return accountName(uid, ::getpwuid_r, &passwd::pw_name); }
+
+QString groupName(gid_t gid) { return accountName(gid, ::getgrgid_r, &group::gr_name); }
 
 // What the name holds when it is not a regular file, said of the name.
 QString notAFile(const QString &path, const Examined &examined)

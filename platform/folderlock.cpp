@@ -84,7 +84,6 @@ FolderLock::FolderLock(const QByteArray &folder, std::chrono::milliseconds wait)
 {
     if (!m_folder.isOpen()) {
         m_openError = errno;
-        m_problem = QStringLiteral("%1: %2").arg(displayPath(folder), qt_error_string(m_openError));
         return;
     }
     const auto deadline = std::chrono::steady_clock::now() + wait;

@@ -35,8 +35,9 @@ public:
     bool isHeld() const { return m_held; }
     // Whether a save may go on: the lock is held, or the folder is open on a file system that has
     // no locks at all, where no save ever holds one.
-    bool isUsable() const { return m_problem.isEmpty(); }
-    // Why a save may not go on, fit to follow "Your game could not be saved: ".
+    bool isUsable() const { return m_folder.isOpen() && m_problem.isEmpty(); }
+    // Why a save into the open folder may not go on (the lock is busy), fit to follow "Your game
+    // could not be saved: ".
     const QString &problem() const { return m_problem; }
 
 private:

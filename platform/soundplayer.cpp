@@ -123,7 +123,8 @@ public:
     void request(Request request)
     {
         std::lock_guard lock(m_mutex);
-        if (m_shutDown)
+        // Nothing to stop before the first sound: the device is not opened for that.
+        if (m_shutDown || (request.kind == Request::Kind::Stop && !m_running))
             return;
         startLocked();
         m_pending = std::move(request);

@@ -22,28 +22,32 @@ QByteArray inLanguage(QByteArrayView name, const QString &language)
     return name.first(dot).toByteArray() + '_' + language.toLatin1() + name.sliced(dot).toByteArray();
 }
 
+// The name in the player's language where exists() finds that file, otherwise the name itself.
+QByteArray nameInLanguage(QByteArrayView name, bool (*exists)(const QByteArray &))
+{
+    const QString language = interfaceLanguage();
+    if (language != QLatin1String("en")) {
+        const QByteArray translated = inLanguage(name, language);
+        if (exists(translated))
+            return translated;
+    }
+    return name.toByteArray();
+}
+
 } // namespace
 
 QByteArray dataFileInLanguage(QByteArrayView relativeName)
 {
-    const QString language = interfaceLanguage();
-    if (language != QLatin1String("en")) {
-        const QByteArray translated = dataFile(inLanguage(relativeName, language));
-        if (QFileInfo::exists(QFile::decodeName(translated)))
-            return translated;
-    }
-    return dataFile(relativeName);
+    return dataFile(nameInLanguage(relativeName, [](const QByteArray &name) {
+        return QFileInfo::exists(QFile::decodeName(dataFile(name)));
+    }));
 }
 
 QString resourceInLanguage(const QString &resource)
 {
-    const QString language = interfaceLanguage();
-    if (language != QLatin1String("en")) {
-        const QString translated = QString::fromUtf8(inLanguage(resource.toUtf8(), language));
-        if (QFileInfo::exists(translated))
-            return translated;
-    }
-    return resource;
+    return QString::fromUtf8(nameInLanguage(resource.toUtf8(), [](const QByteArray &name) {
+        return QFileInfo::exists(QString::fromUtf8(name));
+    }));
 }
 
 } // namespace quintrel
